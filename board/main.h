@@ -1,0 +1,126 @@
+#pragma once
+
+#include "platform/arith.h"
+#include "platform/canvas.h"
+#include "platform/checked_array.h"
+#include "platform/controls.h"
+#include "platform/form_window.h"
+#include "platform/timer.h"
+
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+namespace board {
+
+using platform::Int16;
+using platform::Int32;
+
+inline constexpr int teamRows = 10;
+
+// The race board. The object lives as long as the program and keeps its working fields across loads;
+// its window and controls are created afresh from the definition every time the screen is loaded, and
+// exist only while it is loaded. Procedures are grouped in files by concern: definition, layout, race,
+// celebration, score entry, settings strip, command bar, saving.
+class main {
+public:
+    static main& instance();
+
+    // Loads the screen if needed (which raises Form_Load) and shows it maximised, without waiting.
+    void Show();
+    // Closes the window and ends its timers; the working fields stay.
+    void Unload();
+    bool isLoaded() const { return window != nullptr; }
+
+    // What the back button shows: the setup screen. The program wires it; tests observe it.
+    std::function<void()> showSetupScreen;
+
+    // ---- working fields (layout) ----
+    platform::CheckedArray<Int32, 11> Add_Score;   // pending points of each slot, not yet in Team_Score
+    QString Edit_Mode;                             // "score" or "tname": what the entry box edits
+    Int16 Edit_Team = 0;                           // slot whose name button last opened the entry box
+    Int16 Winner = 0;                              // slot celebrated by the winner button
+    Int16 Flash_Left = 0;                          // celebration cycles still to run
+    Int16 Race_Left = 0;                           // race cycles still to run
+    Int16 Tick = 0;                                // phase 0 to 5 of a cycle; the runner frame painted
+    platform::CheckedArray<Int16, 11> Step_Width;  // bar growth per race tick, twips
+    platform::CheckedArray<double, 11> Step_Score; // growth of the shown number per race cycle
+    bool Race_Ready = false;                       // some team had pending points at the last start
+
+    // ---- controls (valid while loaded) ----
+    std::unique_ptr<platform::FormWindow, void (*)(platform::FormWindow*)> window{nullptr, nullptr};
+    platform::IntervalTimer* Timer1 = nullptr;
+    platform::IntervalTimer* Timer2 = nullptr;
+    platform::Frame* Picture2 = nullptr; // the settings dialog
+    platform::CommandButton* Command2 = nullptr;
+    platform::TextBox* Text2 = nullptr;
+    platform::TextBox* Text3 = nullptr;
+    platform::Label* Label1 = nullptr;
+    platform::Label* Label2 = nullptr;
+    platform::Label* Label3 = nullptr;
+    platform::Label* Label4 = nullptr;
+    platform::Label* Label5 = nullptr;
+    platform::Frame* Frame1 = nullptr; // the command bar
+    platform::CheckedArray<platform::CommandButton*, 5> Command1;
+    platform::Label* Label7 = nullptr; // the publisher line
+    platform::Frame* Frame2 = nullptr; // the settings strip
+    platform::Label* Label6 = nullptr;
+    platform::TextBox* Text4 = nullptr; // maximum score read-out
+    platform::CommandButton* Command3 = nullptr;
+    platform::CommandButton* Command4 = nullptr;
+    platform::Label* Label8 = nullptr;
+    platform::TextBox* Text5 = nullptr; // running speed read-out
+    platform::CommandButton* Command5 = nullptr;
+    platform::CommandButton* Command6 = nullptr;
+    platform::Canvas* Picture1 = nullptr; // the board canvas
+    platform::TextBox* Text1 = nullptr;   // the entry box
+    platform::CheckedArray<platform::CommandButton*, teamRows> Team_CMD;
+    platform::CheckedArray<platform::TextBox*, teamRows> Team_Label;
+    std::unique_ptr<platform::ImageHolder> Image1; // the background picture
+    std::unique_ptr<platform::ImageHolder> Image2; // the runner strip
+
+    // ---- definition.cpp ----
+    void defineControls();
+    void connectEvents();
+
+    // ---- layout.cpp ----
+    void Form_Load();
+    void Pre_Board();
+    void Form_Resize();
+    void Set_Board();
+
+    // ---- race.cpp ----
+    void Computer_Score();
+    void Timer1_Timer();
+    void Running(Int16 i);
+    void Over_Computer();
+
+    // ---- celebration.cpp ----
+    void Win_Score();
+    void Timer2_Timer();
+
+    // ---- score_entry.cpp ----
+    void Team_CMD_MouseDown(Int16 index, int button, int shift, float x, float y);
+    void Text1_KeyDown(int keyCode, int shift);
+    void Team_Label_GotFocus(Int16 index);
+
+    // ---- settings.cpp ----
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command2_Click();
+    void Label7_Click();
+
+    // ---- command_bar.cpp ----
+    void Command1_Click(Int16 index);
+
+    // ---- save.cpp ----
+    void Save_Team();
+
+private:
+    main() = default;
+    void Load();
+};
+
+} // namespace board

@@ -1,0 +1,7 @@
+#include "main.h"
+
+namespace board {
+
+void main::Save_Team() {}
+
+} // namespace board

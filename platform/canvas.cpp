@@ -1,0 +1,110 @@
+#include "canvas.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <cmath>
+
+namespace platform {
+
+namespace {
+constexpr std::size_t maxStretches = 16;
+
+int devicePixel(double twips, double ratio) {
+    return static_cast<int>(std::lround(twips / twipsPerPixel * ratio));
+}
+} // namespace
+
+Canvas::Canvas(QWidget* container, double left, double top, double width, double height)
+    : QWidget(container), TwipsGeometry(this, left, top, width, height) {
+    setAttribute(Qt::WA_StaticContents);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    ensureSurface();
+}
+
+void Canvas::geometryChanged() {
+    ensureSurface();
+}
+
+void Canvas::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    ensureSurface();
+}
+
+// A larger box keeps what was drawn at its top-left; the rest starts white, the box's back colour.
+void Canvas::ensureSurface() {
+    const double ratio = devicePixelRatioF();
+    const QSize wanted(std::max(1, static_cast<int>(std::ceil(width() * ratio))),
+                       std::max(1, static_cast<int>(std::ceil(height() * ratio))));
+    if (surface_.size() == wanted && surface_.devicePixelRatio() == ratio)
+        return;
+    QImage next(wanted, QImage::Format_RGB32);
+    next.fill(Qt::white);
+    if (!surface_.isNull()) {
+        QPainter p(&next);
+        p.drawImage(QPoint(0, 0), surface_, surface_.rect());
+    }
+    next.setDevicePixelRatio(ratio);
+    surface_ = std::move(next);
+}
+
+const QImage& Canvas::scaled(const QImage& source, const QRect& sourcePixels, const QSize& size) {
+    for (const Stretch& s : stretches_)
+        if (s.key == source.cacheKey() && s.source == sourcePixels && s.size == size)
+            return s.image;
+    if (stretches_.size() >= maxStretches)
+        stretches_.erase(stretches_.begin());
+    QImage part = sourcePixels == source.rect() ? source : source.copy(sourcePixels);
+    QImage image =
+        part.size() == size ? part : part.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    stretches_.push_back(
+        {source.cacheKey(), sourcePixels, size, image.convertToFormat(QImage::Format_RGB32)});
+    return stretches_.back().image;
+}
+
+void Canvas::PaintPicture(const ImageHolder& picture, double destX, double destY, double destWidth,
+                          double destHeight, double srcX, double srcY, double srcWidth, double srcHeight) {
+    ensureSurface();
+    const double ratio = surface_.devicePixelRatio();
+    const int left = devicePixel(destX, ratio), top = devicePixel(destY, ratio);
+    const int right = devicePixel(destX + destWidth, ratio), bottom = devicePixel(destY + destHeight, ratio);
+    const QRect target(QPoint(std::min(left, right), std::min(top, bottom)),
+                       QSize(std::abs(right - left), std::abs(bottom - top)));
+    const QRectF sourceRect(srcX / twipsPerPixel, srcY / twipsPerPixel, srcWidth / twipsPerPixel,
+                            srcHeight / twipsPerPixel);
+    if (target.isEmpty() || sourceRect.isEmpty() || picture.Picture().isNull())
+        return;
+
+    QImage& surface = surface_;
+    surface.setDevicePixelRatio(1.0); // paint in device pixels
+    {
+        QPainter p(&surface);
+        const QRect sourcePixels = sourceRect.toRect();
+        if (QRectF(sourcePixels) == sourceRect && picture.Picture().rect().contains(sourcePixels)) {
+            p.drawImage(target.topLeft(), scaled(picture.Picture(), sourcePixels, target.size()));
+        } else {
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.drawImage(QRectF(target), picture.Picture(), sourceRect);
+        }
+    }
+    surface.setDevicePixelRatio(ratio);
+    // Shown at the next repaint, which the toolkit does as soon as the event loop runs: the frames of a
+    // race reach the screen without anyone asking for a refresh.
+    update(QRectF(target.x() / ratio, target.y() / ratio, target.width() / ratio, target.height() / ratio)
+               .toAlignedRect());
+}
+
+// Every paint has already asked for its repaint; a refresh makes sure the whole box is shown, in one
+// coalesced repaint when the event loop next runs rather than a second full copy inside the caller.
+void Canvas::Refresh() {
+    update();
+}
+
+void Canvas::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    const double ratio = surface_.devicePixelRatio();
+    const QRect dirty = event->rect();
+    const QRectF source(dirty.x() * ratio, dirty.y() * ratio, dirty.width() * ratio, dirty.height() * ratio);
+    p.drawImage(QRectF(dirty), surface_, source);
+}
+
+} // namespace platform

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace platform {
+
+// The program's title: the caption of the setup screen, and the title of a message box given none.
+QString programTitle();
+
+// The modal boxes the screens ask questions and tell things with. The screens go through the current
+// Dialogs, so tests answer the boxes instead of a person.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A modal text prompt with OK and Cancel: the text typed, or "" when cancelled.
+    virtual QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) = 0;
+    // A modal message with an OK button; an empty title shows the program's title.
+    virtual void MsgBox(const QString& text, const QString& title = {}) = 0;
+
+    static Dialogs& current();
+    // Installs a replacement (tests); nullptr puts the real boxes back. The caller keeps ownership.
+    static void install(Dialogs* dialogs);
+};
+
+} // namespace platform

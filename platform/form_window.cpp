@@ -1,0 +1,36 @@
+#include "form_window.h"
+
+#include "twips.h"
+
+#include <QCloseEvent>
+
+namespace platform {
+
+FormWindow::FormWindow(Qt::WindowFlags flags) : QWidget(nullptr, flags) {
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+float FormWindow::ScaleWidth() const {
+    return static_cast<float>(width() * twipsPerPixel);
+}
+float FormWindow::ScaleHeight() const {
+    return static_cast<float>(height() * twipsPerPixel);
+}
+float FormWindow::OuterWidth() const {
+    const int frame = frameGeometry().width();
+    return static_cast<float>(std::max(frame, width()) * twipsPerPixel);
+}
+
+void FormWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (onResize)
+        onResize();
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (onClose)
+        onClose();
+}
+
+} // namespace platform

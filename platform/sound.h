@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+// Asynchronous playing of a WAV file: returns at once, and a new play stops the sound playing. A file
+// that is missing or cannot be played gives the platform's default sound instead. Tests install an
+// observer (there is no audio device in CI).
+class Sound {
+public:
+    virtual ~Sound() = default;
+    virtual void PlayAsync(const QString& wavPath) = 0;
+
+    static Sound& current();
+    static void install(Sound* sound);
+};
+
+} // namespace platform

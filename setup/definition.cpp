@@ -1,0 +1,8 @@
+#include "FRMlogo.h"
+
+namespace setup {
+
+void FRMlogo::defineControls() {}
+void FRMlogo::connectEvents() {}
+
+} // namespace setup

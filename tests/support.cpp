@@ -1,0 +1,52 @@
+#include "support.h"
+
+#include "board/main.h"
+#include "game/module1.h"
+#include "platform/program.h"
+#include "setup/FRMlogo.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+namespace testing {
+
+QString AnsweredDialogs::InputBox(const QString& prompt, const QString& title, const QString& defaultText) {
+    prompts << title + u'|' + prompt + u'|' + defaultText;
+    if (answers.empty())
+        return {};
+    QString answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+void AnsweredDialogs::MsgBox(const QString& text, const QString& title) {
+    messages << title + u'|' + text;
+}
+
+Environment::Environment() : folder_(std::make_unique<QTemporaryDir>()) {
+    platform::Dialogs::install(&dialogs);
+    platform::Sound::install(&sound);
+    platform::Browser::install(&browser);
+    platform::setProgramFolderForTesting(folder_->path());
+    platform::setEndProgramHandler([this] { ++programEnded; });
+    board::main::instance().showSetupScreen = [this] { ++setupShown; };
+    game::state() = game::Module1{};
+}
+
+Environment::~Environment() {
+    unloadScreens();
+    board::main::instance().showSetupScreen = nullptr;
+    platform::setEndProgramHandler(nullptr);
+    platform::setProgramFolderForTesting(QString());
+    platform::Browser::install(nullptr);
+    platform::Sound::install(nullptr);
+    platform::Dialogs::install(nullptr);
+}
+
+void unloadScreens() {
+    board::main::instance().Unload();
+    setup::FRMlogo::instance().Unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace testing

@@ -1,0 +1,65 @@
+#pragma once
+
+// What every test program shares: answered dialogs, an observed sound and browser, a scratch program
+// folder, a recorded end of the program, and a fresh game state.
+#include "platform/browser.h"
+#include "platform/dialogs.h"
+#include "platform/sound.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <deque>
+#include <memory>
+
+namespace testing {
+
+class AnsweredDialogs final : public platform::Dialogs {
+public:
+    std::deque<QString> answers; // next InputBox answers; "" when none is left (as Cancel gives)
+    QStringList prompts;         // "title|prompt|default" of every InputBox asked
+    QStringList messages;        // "title|text" of every MsgBox shown
+    QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
+    void MsgBox(const QString& text, const QString& title) override;
+};
+
+class ObservedSound final : public platform::Sound {
+public:
+    QStringList played;
+    void PlayAsync(const QString& wavPath) override { played << wavPath; }
+};
+
+class ObservedBrowser final : public platform::Browser {
+public:
+    QList<QUrl> opened;
+    bool canStart = true;
+    bool Open(const QUrl& url) override {
+        opened << url;
+        return canStart;
+    }
+};
+
+// Installs all of the above for the life of a test, with a fresh scratch program folder and a zeroed game
+// state; the end of the program is counted instead of carried out.
+class Environment {
+public:
+    Environment();
+    ~Environment();
+    Environment(const Environment&) = delete;
+    Environment& operator=(const Environment&) = delete;
+
+    AnsweredDialogs dialogs;
+    ObservedSound sound;
+    ObservedBrowser browser;
+    int programEnded = 0;
+    int setupShown = 0;
+    QString folder() const { return folder_->path(); }
+
+private:
+    std::unique_ptr<QTemporaryDir> folder_;
+};
+
+// Unloads both screens and lets their deferred deletions run.
+void unloadScreens();
+
+} // namespace testing
