@@ -5,6 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 tools/setup-machine.sh
 export QT_QPA_PLATFORM=offscreen
+echo "== package"
+tools/check-package.sh
 for preset in dev asan; do
     echo "== $preset"
     cmake --preset "$preset" >/dev/null

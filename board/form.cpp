@@ -30,7 +30,6 @@ void main::Load() {
 void main::Show() {
     Load();
     window->showMaximized();
-    window->raise();
     window->activateWindow();
 }
 

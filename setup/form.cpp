@@ -28,7 +28,6 @@ void FRMlogo::Load() {
 void FRMlogo::Show() {
     Load();
     window->show();
-    window->raise();
     window->activateWindow();
 }
 

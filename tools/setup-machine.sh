@@ -11,7 +11,7 @@ packages=(
     fonts-nanum fonts-nanum-extra            # stand-ins for 굴림 and HY견고딕
     clang-14 libclang-rt-14-dev              # the fuzzer (libFuzzer) and its sanitizer runtime
     clang-format-14
-    dpkg-dev file                            # building and checking the Debian package
+    dpkg-dev file desktop-file-utils         # building and checking the Debian package
 )
 
 missing=()

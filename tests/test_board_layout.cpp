@@ -1,0 +1,211 @@
+// The board screen as it opens: its definition, the layout for the window's size, and Set_Board.
+#include "board/main.h"
+#include "game/module1.h"
+#include "support.h"
+
+#include <QTest>
+
+namespace {
+
+board::main& screen() {
+    return board::main::instance();
+}
+
+void startTeams(std::initializer_list<std::pair<const char*, int>> teams, int maxScore = 500) {
+    game::Module1& g = game::state();
+    g.Team_Count = 0;
+    for (const auto& [name, score] : teams) {
+        g.Team_Name(g.Team_Count) = QString::fromUtf8(name);
+        g.Team_Score(g.Team_Count) = score;
+        ++g.Team_Count;
+    }
+    g.Max_Score = maxScore;
+    g.Run_Speed = 50;
+}
+
+// Opens the board and gives its window a client area of the size asked, in pixels (15 twips each).
+void showBoardAt(int width, int height) {
+    screen().Show();
+    screen().window->setWindowState(Qt::WindowNoState);
+    screen().window->resize(width, height);
+    QCoreApplication::processEvents();
+    QCOMPARE(screen().window->ScaleWidth(), float(width * 15));
+}
+
+} // namespace
+
+class BoardLayoutTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<testing::Environment> env;
+
+private slots:
+    void init() { env = std::make_unique<testing::Environment>(); }
+    void cleanup() { env.reset(); }
+
+    void definitionBeforeLayout() {
+        testing::unloadScreens();
+        board::main& b = screen();
+        b.window = {new platform::FormWindow(Qt::Window), [](platform::FormWindow* w) { delete w; }};
+        b.defineControls();
+        QVERIFY(!b.Picture1->Visible());
+        QVERIFY(!b.Frame1->Visible());
+        QVERIFY(!b.Picture2->Visible());
+        QVERIFY(!b.Text1->Visible());
+        for (int i = 0; i < board::teamRows; ++i) {
+            QVERIFY(!b.Team_CMD(i)->Visible());
+            QVERIFY(!b.Team_Label(i)->Visible());
+            QCOMPARE(b.Team_Label(i)->Width(), 210.0f);
+        }
+        QVERIFY(!b.Timer1->Enabled());
+        QVERIFY(!b.Timer2->Enabled());
+        QCOMPARE(b.Timer1->Interval(), 10);
+        QCOMPARE(b.Frame1->Height(), 1035.0f);
+        QCOMPARE(b.Image1->Width(), 15360.0f);
+        QCOMPARE(b.Image1->Height(), 11520.0f);
+        QCOMPARE(b.Image2->Width(), 1965.0f);
+        QCOMPARE(b.Image2->Height(), 5400.0f);
+        // The row colours run orange, green, yellow, blue, pink and back again.
+        const QColor orange(255, 192, 128), pink(255, 128, 255);
+        QCOMPARE(b.Team_Label(0)->BackColor(), orange);
+        QCOMPARE(b.Team_CMD(9)->BackColor(), orange);
+        QCOMPARE(b.Team_Label(4)->BackColor(), pink);
+        QCOMPARE(b.Team_Label(5)->BackColor(), pink);
+        // Score bars and read-outs are no tab stops, but a click still focuses them.
+        QCOMPARE(b.Team_Label(3)->focusPolicy(), Qt::ClickFocus);
+        QCOMPARE(b.Text4->focusPolicy(), Qt::ClickFocus);
+        QCOMPARE(b.Text5->focusPolicy(), Qt::ClickFocus);
+        QCOMPARE(b.Team_CMD(3)->focusPolicy(), Qt::StrongFocus);
+        b.Unload();
+    }
+
+    // 15360 x 11520 twips with a 1035-twip command bar and 4 teams.
+    void rowsOfTheWorkedExample() {
+        startTeams({{"믿음", 250}, {"소망", 0}, {"사랑", 500}, {"은혜", 120}});
+        showBoardAt(1024, 768);
+        board::main& b = screen();
+        QCOMPARE(b.Picture1->Height(), 11520.0f - 1035.0f);
+        const float tops[] = {4303, 5571, 6839, 8107};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(b.Team_CMD(i)->Top(), tops[i]);
+            QCOMPARE(b.Team_Label(i)->Top(), tops[i]);
+            QCOMPARE(b.Team_CMD(i)->Left(), 120.0f);
+            QCOMPARE(b.Team_Label(i)->Left(), 2745.0f);
+            QVERIFY(b.Team_CMD(i)->Visible());
+            QVERIFY(b.Team_Label(i)->Visible());
+        }
+        for (int i = 4; i < board::teamRows; ++i)
+            QVERIFY(!b.Team_CMD(i)->Visible());
+        // Bar_Room is 10615: 250 of 500 points is a bar 5307.5 twips wide, read back exactly.
+        QCOMPARE(b.Team_Label(0)->Width(), 5307.5f);
+        QCOMPARE(b.Team_Label(1)->Width(), 0.0f);
+        QCOMPARE(b.Team_Label(2)->Width(), 10615.0f); // ends 2000 twips before the right edge
+        QCOMPARE(b.Team_CMD(0)->Caption(), QStringLiteral("믿음"));
+        QCOMPARE(b.Team_Label(3)->Text(), QStringLiteral("120"));
+        QCOMPARE(b.Text4->Text(), QStringLiteral("500"));
+        QCOMPARE(b.Text5->Text(), QStringLiteral("50"));
+        QCOMPARE(b.Timer1->Interval(), 50);
+        // The widgets stand where the twips put them, to a pixel: 2745 / 15 = 183, (2745 + 5307.5) / 15 =
+        // 536.8.
+        QCOMPARE(b.Team_Label(0)->geometry(), QRect(183, 287, 537 - 183, 31));
+        QCOMPARE(b.Team_CMD(0)->geometry(), QRect(8, 287, 167, 31));
+        QVERIFY(b.Picture1->Visible());
+        QVERIFY(b.Frame1->Visible());
+    }
+
+    void commandBarOfTheWorkedExample() {
+        startTeams({});
+        showBoardAt(1024, 768);
+        board::main& b = screen();
+        QCOMPARE(b.Frame1->Width(), 15360.0f);
+        QCOMPARE(b.Frame1->Top(), 11520.0f - 1035.0f);
+        const float lefts[] = {120, 2529, 4938, 7347};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(b.Command1(i)->Left(), lefts[i]);
+        QCOMPARE(b.Frame2->Left(), 9636.0f);
+        QCOMPARE(b.Command1(4)->Left(), 14355.0f);
+        QCOMPARE(b.Label7->Left(), (15360.0f - 5865.0f) / 2);
+        QCOMPARE(b.Picture2->Left(), (15360.0f - 5535.0f) / 2);
+        QVERIFY(!b.Picture2->Visible());
+    }
+
+    void noTeamsShowsTheBackgroundOnly() {
+        startTeams({});
+        showBoardAt(1024, 768);
+        board::main& b = screen();
+        for (int i = 0; i < board::teamRows; ++i)
+            QVERIFY(!b.Team_CMD(i)->Visible());
+        // The lower part of the background is grass all the way.
+        const QImage& canvas = b.Picture1->surface();
+        QCOMPARE(canvas.pixelColor(canvas.width() / 2, canvas.height() - 3), QColor(57, 181, 74));
+    }
+
+    void maxScoreZeroKeepsEveryBarAsItWas() {
+        startTeams({{"믿음", 250}, {"소망", 0}}, 0);
+        showBoardAt(1024, 768);
+        board::main& b = screen();
+        // 250 / 0 and 0 / 0 both fail: the bars keep their designed width, the rest of the row is laid out.
+        QCOMPARE(b.Team_Label(0)->Width(), 210.0f);
+        QCOMPARE(b.Team_Label(1)->Width(), 210.0f);
+        QCOMPARE(b.Team_Label(0)->Text(), QStringLiteral("250"));
+        QVERIFY(b.Team_CMD(1)->Visible());
+        QCOMPARE(b.Text4->Text(), QStringLiteral("0"));
+    }
+
+    // Rows without controls (a count above 10 from a board file) fail row by row; rows before them are whole.
+    void countAboveTenLaysOutTheRowsThatExist() {
+        startTeams({});
+        game::Module1& g = game::state();
+        g.Team_Count = 12;
+        for (int i = 0; i < 11; ++i) {
+            g.Team_Name(i) = QString::number(i);
+            g.Team_Score(i) = 100;
+        }
+        showBoardAt(1920, 1080);
+        board::main& b = screen();
+        for (int i = 0; i < board::teamRows; ++i) {
+            QVERIFY(b.Team_CMD(i)->Visible());
+            QCOMPARE(b.Team_CMD(i)->Caption(), QString::number(i));
+        }
+    }
+
+    void negativeWidthsAreEmptyBars() {
+        startTeams({{"믿음", -100}, {"소망", 100}}, 500);
+        showBoardAt(1024, 768);
+        QCOMPARE(screen().Team_Label(0)->Width(), 0.0f);
+        QCOMPARE(screen().Team_Label(0)->Text(), QStringLiteral("-100"));
+        game::state().Max_Score = -500;
+        screen().Set_Board();
+        QCOMPARE(screen().Team_Label(1)->Width(), 0.0f);
+    }
+
+    void resizingLaysOutAgain() {
+        startTeams({{"믿음", 250}});
+        showBoardAt(1024, 768);
+        screen().window->resize(1920, 1080);
+        QCoreApplication::processEvents();
+        board::main& b = screen();
+        QCOMPARE(b.Frame1->Width(), 28800.0f);
+        QCOMPARE(b.Team_Label(0)->Width(), 250.0f / 500.0f * float(28800 - 2745 - 2000));
+    }
+
+    void loadingResetsPendingPointsAndCounters() {
+        startTeams({{"믿음", 0}, {"소망", 0}});
+        board::main& b = screen();
+        b.Add_Score(0) = 40;
+        b.Add_Score(1) = 7;
+        b.Add_Score(5) = 9; // not in play: left alone
+        b.Race_Left = 3;
+        b.Flash_Left = 1;
+        b.Winner = 1;
+        showBoardAt(800, 600);
+        QCOMPARE(b.Add_Score(0), 0);
+        QCOMPARE(b.Add_Score(1), 0);
+        QCOMPARE(b.Add_Score(5), 9);
+        QCOMPARE(b.Race_Left, platform::Int16(30));
+        QCOMPARE(b.Flash_Left, platform::Int16(5));
+        QCOMPARE(b.Winner, platform::Int16(1)); // kept for the life of the program
+    }
+};
+
+QTEST_MAIN(BoardLayoutTest)
+#include "test_board_layout.moc"
