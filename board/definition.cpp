@@ -242,6 +242,7 @@ void main::connectEvents() {
     QObject::connect(Command6, &QAbstractButton::clicked, w, [this] { Command6_Click(); });
     QObject::connect(Command2, &QAbstractButton::clicked, w, [this] { Command2_Click(); });
     QObject::connect(Label7, &Label::Click, w, [this] { Label7_Click(); });
+    connectSettingsDialog();
 }
 
 } // namespace board

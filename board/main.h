@@ -111,6 +111,11 @@ public:
     void Command6_Click();
     void Command2_Click();
     void Label7_Click();
+    // Where the operator finds the settings dialog: F2 on the board, or a double-click on the settings
+    // strip; F2 again or Escape closes it unapplied, Enter in one of its boxes applies it.
+    void connectSettingsDialog();
+    void showSettingsDialog();
+    void hideSettingsDialog();
 
     // ---- command_bar.cpp ----
     void Command1_Click(Int16 index);
