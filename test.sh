@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: in the dev build, then in the build with
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# AddressSanitizer and UndefinedBehaviorSanitizer, after the Debian package check and the replay of the
+# fuzzing corpus (so the last summary printed is the whole suite's).
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/setup-machine.sh
 export QT_QPA_PLATFORM=offscreen
 echo "== package"
 tools/check-package.sh
+# The board-file reader replays the fuzzing seed corpus under libFuzzer and the sanitizers.
+echo "== fuzz"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+ctest --preset fuzz
 for preset in dev asan; do
     echo "== $preset"
     cmake --preset "$preset" >/dev/null

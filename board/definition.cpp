@@ -221,7 +221,7 @@ void main::connectEvents() {
     platform::FormWindow* w = window.get();
     w->onResize = [this] { Form_Resize(); };
     // Closed by the window manager (there is no close button): the same as leaving through the door.
-    w->onClose = [this] { platform::endProgram(); };
+    w->onClose = [] { platform::endProgram(); };
     QObject::connect(Timer1, &platform::IntervalTimer::Timer, w, [this] { Timer1_Timer(); });
     QObject::connect(Timer2, &platform::IntervalTimer::Timer, w, [this] { Timer2_Timer(); });
     for (int i = 0; i < 5; ++i)

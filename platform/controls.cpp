@@ -312,6 +312,8 @@ void CheckBox::setValue(int value) {
 void CheckBox::setColors(const QColor& back, const QColor& fore) {
     setColorRole(this, QPalette::Window, back);
     setColorRole(this, QPalette::WindowText, fore);
+    // A button fills with its Button colour unless told otherwise.
+    setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
 }
 

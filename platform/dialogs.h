@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -16,6 +17,12 @@ public:
     virtual ~Dialogs() = default;
     // A modal text prompt with OK and Cancel: the text typed, or "" when cancelled.
     virtual QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) = 0;
+    // The same prompt, telling Cancel apart from an empty answer: no value when cancelled. A replacement
+    // that does not tell them apart answers through InputBox.
+    virtual std::optional<QString> InputBoxOrCancel(const QString& prompt, const QString& title,
+                                                    const QString& defaultText) {
+        return InputBox(prompt, title, defaultText);
+    }
     // A modal message with an OK button; an empty title shows the program's title.
     virtual void MsgBox(const QString& text, const QString& title = {}) = 0;
 

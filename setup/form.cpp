@@ -1,5 +1,8 @@
 #include "FRMlogo.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 namespace setup {
 
 namespace {
@@ -26,9 +29,20 @@ void FRMlogo::Load() {
 }
 
 void FRMlogo::Show() {
+    const bool fresh = !isLoaded();
     Load();
+    if (fresh) {
+        // Centred on the screen it opens on; the frame the window manager adds is a few pixels wide.
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
+        }
+    }
     window->show();
+    window->raise();
     window->activateWindow();
+    if (fresh)
+        Cmd(0)->setFocus();
 }
 
 void FRMlogo::Unload() {

@@ -10,12 +10,22 @@
 
 namespace testing {
 
+// A control character no one can type into the prompt.
+const QString AnsweredDialogs::cancel = QStringLiteral("\x18cancel");
+
 QString AnsweredDialogs::InputBox(const QString& prompt, const QString& title, const QString& defaultText) {
+    return InputBoxOrCancel(prompt, title, defaultText).value_or(QString());
+}
+
+std::optional<QString> AnsweredDialogs::InputBoxOrCancel(const QString& prompt, const QString& title,
+                                                         const QString& defaultText) {
     prompts << title + u'|' + prompt + u'|' + defaultText;
     if (answers.empty())
-        return {};
+        return std::nullopt;
     QString answer = answers.front();
     answers.pop_front();
+    if (answer == cancel)
+        return std::nullopt;
     return answer;
 }
 

@@ -11,6 +11,7 @@
 #include <QUrl>
 #include <deque>
 #include <memory>
+#include <optional>
 
 namespace testing {
 
@@ -20,6 +21,10 @@ public:
     QStringList prompts;         // "title|prompt|default" of every InputBox asked
     QStringList messages;        // "title|text" of every MsgBox shown
     QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
+    // An answer that presses Cancel; no answer left presses Cancel too.
+    static const QString cancel;
+    std::optional<QString> InputBoxOrCancel(const QString& prompt, const QString& title,
+                                            const QString& defaultText) override;
     void MsgBox(const QString& text, const QString& title) override;
 };
 

@@ -1,0 +1,645 @@
+// Board files: the bytes written and read, the CP949 text in them, the listing of the program folder,
+// deleting, and saving on the board, the saves that fail included. Fixtures are spelled out in bytes.
+#include "board/main.h"
+#include "game/board_file.h"
+#include "game/module1.h"
+#include "platform/cp949.h"
+#include "platform/program.h"
+#include "setup/FRMlogo.h"
+#include "support.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <csignal>
+#include <dirent.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using platform::Int16;
+using platform::Int32;
+
+namespace {
+
+// CP949 bytes of the names the fixtures use.
+#define MIDEUM "\xB9\xCF\xC0\xBD" // 믿음
+#define SOMANG "\xBC\xD2\xB8\xC1" // 소망
+#define SARANG "\xBB\xE7\xB6\xFB" // 사랑
+
+const QByteArray exampleFile =
+    QByteArrayLiteral("3;500;50\r\n" MIDEUM ";120\r\n" SOMANG ";80\r\n" SARANG ";0\r\n"
+                      "\r\n");
+
+QString u(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+using Pending = platform::CheckedArray<Int32, game::teamSlots>;
+
+Pending pendingOf(const QList<int>& points) {
+    Pending pending;
+    pending.fill(0);
+    for (int i = 0; i < points.size(); ++i)
+        pending(i) = points[i];
+    return pending;
+}
+
+void setBoard(game::Module1& g, const QStringList& names, const QList<int>& scores, Int32 max = 500,
+              Int16 speed = 50) {
+    g.Team_Count = static_cast<Int16>(names.size());
+    for (int i = 0; i < names.size(); ++i) {
+        g.Team_Name(i) = names[i];
+        g.Team_Score(i) = scores[i];
+    }
+    g.Max_Score = max;
+    g.Run_Speed = speed;
+}
+
+// The state a reader starts from, every value recognisable, so what it leaves alone shows.
+game::Module1 before() {
+    game::Module1 g;
+    g.Team_Count = 7;
+    g.Max_Score = 999;
+    g.Run_Speed = 99;
+    for (int i = 0; i < game::teamSlots; ++i) {
+        g.Team_Name(i) = QStringLiteral("n%1").arg(i);
+        g.Team_Score(i) = 1000 + i;
+    }
+    return g;
+}
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+void put(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// The names of the folder as the system lists them, unsorted.
+QStringList readdirOrder(const QString& folder) {
+    QStringList names;
+    DIR* dir = opendir(QFile::encodeName(folder).constData());
+    while (dirent* entry = readdir(dir))
+        names << QFile::decodeName(entry->d_name);
+    closedir(dir);
+    return names;
+}
+
+board::main& theBoard() {
+    return board::main::instance();
+}
+
+// A file-size limit makes every write past it fail with "file too large", as a full disk does, and it
+// holds for root, who writes past file permissions.
+class DiskFull {
+public:
+    explicit DiskFull(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old_);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~DiskFull() { setrlimit(RLIMIT_FSIZE, &old_); }
+    DiskFull(const DiskFull&) = delete;
+    DiskFull& operator=(const DiskFull&) = delete;
+
+private:
+    rlimit old_{};
+};
+
+const QString completed = QStringLiteral("|저장이 완료되었습니다.");
+
+} // namespace
+
+class BoardFileTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { theBoard().Add_Score.fill(0); }
+
+    // ---- CP949 ----
+
+    void cp949_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("iconv");
+        for (const bool iconv : {false, true}) {
+            const char* through = iconv ? " (iconv)" : " (Qt)";
+            QTest::addRow("믿음%s", through) << u("믿음") << QByteArray(MIDEUM) << iconv;
+            // The extended syllables that IBM's code page 949 lacks.
+            QTest::addRow("똠%s", through) << u("똠") << QByteArray("\x8C\x63") << iconv;
+            QTest::addRow("뷁%s", through) << u("뷁") << QByteArray("\x94\xEE") << iconv;
+            QTest::addRow("ASCII%s", through) << u("Team 7;-1") << QByteArray("Team 7;-1") << iconv;
+            QTest::addRow("full-width semicolon%s", through) << u("；") << QByteArray("\xA3\xBB") << iconv;
+        }
+    }
+    void cp949() {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, iconv);
+        platform::cp949::useIconvForTesting(iconv);
+        QCOMPARE(platform::cp949::converter(),
+                 iconv ? platform::cp949::Converter::Iconv : platform::cp949::Converter::Qt);
+        const platform::cp949::Encoded encoded = platform::cp949::encode(text);
+        const QString decoded = platform::cp949::decode(bytes);
+        platform::cp949::useIconvForTesting(false);
+        QCOMPARE(encoded.bytes.toHex(' '), bytes.toHex(' '));
+        QVERIFY(encoded.exact);
+        QCOMPARE(decoded, text);
+    }
+
+    void cp949WithoutAForm_data() {
+        QTest::addColumn<bool>("iconv");
+        QTest::newRow("Qt") << false;
+        QTest::newRow("iconv") << true;
+    }
+    void cp949WithoutAForm() {
+        QFETCH(bool, iconv);
+        platform::cp949::useIconvForTesting(iconv);
+        const platform::cp949::Encoded encoded = platform::cp949::encode(u("a😀é팀"));
+        const QString decoded = platform::cp949::decode(QByteArray("a\x81\x20" MIDEUM));
+        platform::cp949::useIconvForTesting(false);
+        QVERIFY(!encoded.exact);
+        QCOMPARE(encoded.bytes, QByteArray("a??\xC6\xC0")); // one "?" for each character
+        QVERIFY(decoded.startsWith(u'a'));
+        QVERIFY(decoded.endsWith(u("믿음")));
+        QVERIFY(decoded.contains(QChar(QChar::ReplacementCharacter)));
+    }
+
+    // ---- writing ----
+
+    void write_data() {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QList<int>>("scores");
+        QTest::addColumn<QList<int>>("pending");
+        QTest::addColumn<int>("max");
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("changed"); // "slot:stored" of names the file holds otherwise
+
+        QTest::newRow("example, 20 of the 120 pending")
+            << QStringList{u("믿음"), u("소망"), u("사랑")} << QList<int>{100, 80, 0} << QList<int>{20, 0, 0}
+            << 500 << 50 << exampleFile << QStringList{};
+        QTest::newRow("no teams") << QStringList{} << QList<int>{} << QList<int>{} << 500 << 50
+                                  << QByteArray("0;500;50\r\n\r\n") << QStringList{};
+        QTest::newRow("negative score and settings")
+            << QStringList{u("a")} << QList<int>{-15} << QList<int>{-5} << -1 << -32768
+            << QByteArray("1;-1;-32768\r\na;-20\r\n\r\n") << QStringList{};
+        QTest::newRow("empty name") << QStringList{QString()} << QList<int>{7} << QList<int>{0} << 500 << 50
+                                    << QByteArray("1;500;50\r\n;7\r\n\r\n") << QStringList{};
+        QTest::newRow("32-bit ends") << QStringList{u("a"), u("b")} << QList<int>{2147483640, -2147483647}
+                                     << QList<int>{7, -1} << 2147483647 << 32767
+                                     << QByteArray(
+                                            "2;2147483647;32767\r\na;2147483647\r\nb;-2147483648\r\n\r\n")
+                                     << QStringList{};
+        QTest::newRow("extended syllables")
+            << QStringList{u("똠뷁")} << QList<int>{1} << QList<int>{0} << 500 << 50
+            << QByteArray("1;500;50\r\n\x8C\x63\x94\xEE;1\r\n\r\n") << QStringList{};
+        // A ";" would split the line and lose the score behind it; the full-width one looks the same.
+        QTest::newRow("semicolon") << QStringList{u("a;b")} << QList<int>{5} << QList<int>{0} << 500 << 50
+                                   << QByteArray("1;500;50\r\na\xA3\xBB"
+                                                 "b;5\r\n\r\n")
+                                   << QStringList{u("0:a；b")};
+        QTest::newRow("line breaks") << QStringList{u("a\r\nb")} << QList<int>{5} << QList<int>{0} << 500
+                                     << 50 << QByteArray("1;500;50\r\na  b;5\r\n\r\n")
+                                     << QStringList{u("0:a  b")};
+        QTest::newRow("no CP949 form")
+            << QStringList{u("ok"), u("😀팀")} << QList<int>{1, 2} << QList<int>{0, 0} << 500 << 50
+            << QByteArray("2;500;50\r\nok;1\r\n?\xC6\xC0;2\r\n\r\n") << QStringList{u("1:?팀")};
+    }
+    void write() {
+        QFETCH(QStringList, names);
+        QFETCH(QList<int>, scores);
+        QFETCH(QList<int>, pending);
+        QFETCH(int, max);
+        QFETCH(int, speed);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, changed);
+        game::Module1 g;
+        setBoard(g, names, scores, max, static_cast<Int16>(speed));
+        g.Team_Name(names.size()) = u("not in play");
+        const game::Module1 kept = g;
+        const game::BoardText text = game::writeBoard(g, pendingOf(pending));
+        QCOMPARE(text.bytes.toHex(' '), bytes.toHex(' '));
+        QVERIFY(!text.overflowSlot);
+        QStringList changes;
+        for (const game::NameChange& change : text.changedNames)
+            changes << QStringLiteral("%1:%2").arg(change.slot).arg(change.stored);
+        QCOMPARE(changes, changed);
+        QCOMPARE(g.Team_Name(0), kept.Team_Name(0)); // the board keeps its own names
+    }
+
+    void writeRefusesAScoreBeyond32Bits_data() {
+        QTest::addColumn<int>("score");
+        QTest::addColumn<int>("pending");
+        QTest::newRow("above") << 2147483647 << 1;
+        QTest::newRow("below") << -2147483647 - 1 << -1;
+    }
+    void writeRefusesAScoreBeyond32Bits() {
+        QFETCH(int, score);
+        QFETCH(int, pending);
+        game::Module1 g;
+        setBoard(g, {u("a"), u("b")}, {0, score});
+        const game::BoardText text = game::writeBoard(g, pendingOf({0, pending}));
+        QCOMPARE(text.overflowSlot, std::optional<int>(1));
+        QVERIFY(text.bytes.isEmpty());
+    }
+
+    // ---- reading ----
+
+    void read_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("max");
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<QStringList>("names"); // slots 0 to 3, then whether slot 10 kept its name
+        QTest::addColumn<QList<int>>("scores"); // slots 0 to 3
+        const QStringList untouched{u("n0"), u("n1"), u("n2"), u("n3")};
+        const QList<int> untouchedScores{1000, 1001, 1002, 1003};
+
+        QTest::newRow("example") << exampleFile << 3 << 500 << 50
+                                 << QStringList{u("믿음"), u("소망"), u("사랑"), u("n3")}
+                                 << QList<int>{120, 80, 0, 1003};
+        QTest::newRow("no teams") << QByteArray("0;500;50\r\n\r\n") << 0 << 500 << 50 << untouched
+                                  << untouchedScores;
+        QTest::newRow("empty file") << QByteArray() << 7 << 999 << 99 << untouched << untouchedScores;
+        QTest::newRow("first line with two fields: speed kept, three teams read")
+            << QByteArray("3;500\r\na;1\r\nb;2\r\nc;3\r\n") << 3 << 500 << 99
+            << QStringList{u("a"), u("b"), u("c"), u("n3")} << QList<int>{1, 2, 3, 1003};
+        QTest::newRow("LF alone ends no line: one line, speed \"50\\na\" not a number")
+            << QByteArray("2;500;50\na;1\nb;2\n") << 2 << 500 << 99 << untouched << untouchedScores;
+        QTest::newRow("CR alone ends a line; blanks and fractions convert")
+            << QByteArray("2; 300 ;40\ra;1.5\rb; 2 \r") << 2 << 300 << 40
+            << QStringList{u("a"), u("b"), u("n2"), u("n3")} << QList<int>{2, 2, 1002, 1003};
+        QTest::newRow("negative score, extra fields ignored")
+            << QByteArray("1;500;50;9\r\na;-120;x\r\n") << 1 << 500 << 50
+            << QStringList{u("a"), u("n1"), u("n2"), u("n3")} << QList<int>{-120, 1001, 1002, 1003};
+        QTest::newRow("semicolon in an old file: the name splits, the score stays")
+            << QByteArray("1;500;50\r\na;b;5\r\n") << 1 << 500 << 50
+            << QStringList{u("a"), u("n1"), u("n2"), u("n3")} << QList<int>{1000, 1001, 1002, 1003};
+        QTest::newRow("blanks kept in names; empty fields change nothing")
+            << QByteArray("3;500;50\r\n a ;x\r\n;\r\n\r\n") << 3 << 500 << 50
+            << QStringList{u(" a "), QString(), u("n2"), u("n3")} << QList<int>{1000, 1001, 1002, 1003};
+        QTest::newRow("no line left: the rest keep their slots")
+            << QByteArray("3;500;50\r\na;1") << 3 << 500 << 50
+            << QStringList{u("a"), u("n1"), u("n2"), u("n3")} << QList<int>{1, 1001, 1002, 1003};
+        QTest::newRow("values beyond their widths stay")
+            << QByteArray("40000;2147483648;32768\r\n") << 7 << 999 << 99 << untouched << untouchedScores;
+        QTest::newRow("count not a number: the old count reads on")
+            << QByteArray("x;500;50\r\na;1\r\n") << 7 << 500 << 50
+            << QStringList{u("a"), u("n1"), u("n2"), u("n3")} << QList<int>{1, 1001, 1002, 1003};
+        QTest::newRow("count below 0 is 0")
+            << QByteArray("-3;500;50\r\na;1\r\n") << 0 << 500 << 50 << untouched << untouchedScores;
+        QByteArray twelve("12;500;50\r\n");
+        for (int i = 0; i < 12; ++i)
+            twelve += QByteArray("t") + QByteArray::number(i) + ';' + QByteArray::number(i) + "\r\n";
+        QTest::newRow("count above 10 is 10; slot 10 untouched")
+            << twelve << 10 << 500 << 50 << QStringList{u("t0"), u("t1"), u("t2"), u("t3"), u("n10")}
+            << QList<int>{0, 1, 2, 3};
+        QTest::newRow("bytes that are no CP949 still read")
+            << QByteArray("1;500;50\r\nx\x81\x20;3\r\n") << 1 << 500 << 50
+            << QStringList{u("x\uFFFD "), u("n1"), u("n2"), u("n3")} << QList<int>{3, 1001, 1002, 1003};
+    }
+    void read() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, count);
+        QFETCH(int, max);
+        QFETCH(int, speed);
+        QFETCH(QStringList, names);
+        QFETCH(QList<int>, scores);
+        game::Module1 g = before();
+        game::readBoard(bytes, g);
+        QCOMPARE(g.Team_Count, count);
+        QCOMPARE(g.Max_Score, max);
+        QCOMPARE(g.Run_Speed, speed);
+        QStringList read;
+        QList<int> readScores;
+        for (int i = 0; i < 4; ++i) {
+            read << g.Team_Name(i);
+            readScores << g.Team_Score(i);
+        }
+        if (names.size() > 4)
+            read << g.Team_Name(10);
+        QCOMPARE(read, names);
+        QCOMPARE(readScores, scores);
+    }
+
+    // What the program writes, any reader of the format reads back as it was.
+    void writtenBoardsReadBack() {
+        game::Module1 g;
+        setBoard(g, {u("똠뷁"), u(" 빈칸 "), QString(), u("x")}, {-5, 0, 2147483647, 12}, 2147483647, -7);
+        game::Module1 read;
+        game::readBoard(game::writeBoard(g, pendingOf({})).bytes, read);
+        QCOMPARE(read.Team_Count, g.Team_Count);
+        QCOMPARE(read.Max_Score, g.Max_Score);
+        QCOMPARE(read.Run_Speed, g.Run_Speed);
+        for (int i = 0; i < g.Team_Count; ++i) {
+            QCOMPARE(read.Team_Name(i), g.Team_Name(i));
+            QCOMPARE(read.Team_Score(i), g.Team_Score(i));
+        }
+    }
+
+    // ---- listing ----
+
+    void listingRule_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("listed");
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("B.SCR") << u("B.SCR") << true << u("B.SCR");
+        QTest::newRow("x.scr.scr") << u("x.scr.scr") << true << u("x");
+        QTest::newRow("descr") << u("descr") << true << u("descr");
+        QTest::newRow("notes.txt") << u("notes.txt") << false << QString();
+        QTest::newRow(".scr") << u(".scr") << true << QString();
+        QTest::newRow("mixed case") << u("a.Scr") << true << u("a.Scr");
+        QTest::newRow("Korean") << u("믿음반.scr") << true << u("믿음반");
+        QTest::newRow("too short") << u("cr") << false << QString();
+    }
+    void listingRule() {
+        QFETCH(QString, file);
+        QFETCH(bool, listed);
+        QFETCH(QString, entry);
+        QCOMPARE(game::isBoardFileName(file), listed);
+        if (listed)
+            QCOMPARE(game::boardNameOf(file), entry);
+    }
+
+    // The load button lists ordinary files only, in the order the file system gives them.
+    void listingOfTheFolder() {
+        testing::Environment env;
+        const QDir folder(env.folder());
+        for (const char* name : {"zeta.scr", "B.SCR", "x.scr.scr", "descr", "notes.txt", ".scr", "alpha.scr"})
+            put(folder.filePath(u(name)), "0;500;50\r\n\r\n");
+        QVERIFY(folder.mkdir(u("folder.scr")));
+        QCOMPARE(mkfifo(QFile::encodeName(folder.filePath(u("pipe.scr"))).constData(), 0600), 0);
+        QStringList expected;
+        for (const QString& name : readdirOrder(env.folder()))
+            if (name != u("folder.scr") && name != u("pipe.scr") && name != u(".") && name != u("..") &&
+                game::isBoardFileName(name))
+                expected << game::boardNameOf(name);
+
+        setup::FRMlogo& s = setup::FRMlogo::instance();
+        s.Show();
+        QTest::mouseClick(s.Cmd(1), Qt::LeftButton);
+        QStringList listed;
+        for (int i = 0; i < s.List1->ListCount(); ++i)
+            listed << s.List1->List(i);
+        QCOMPARE(listed, expected);
+        QCOMPARE(listed.size(), 6);
+        QVERIFY(s.List1->isVisible());
+    }
+
+    void listingOfAFolderThatIsNotThere() {
+        testing::Environment env;
+        platform::setProgramFolderForTesting(env.folder() + u("/gone"));
+        setup::FRMlogo& s = setup::FRMlogo::instance();
+        s.Show();
+        QTest::mouseClick(s.Cmd(1), Qt::LeftButton);
+        QCOMPARE(s.List1->ListCount(), 0);
+        QVERIFY(s.List1->isVisible());
+    }
+
+    // ---- reading a file ----
+
+    void missingFileLeavesTheStateAlone() {
+        testing::Environment env;
+        game::Module1& g = game::state();
+        g.Team_Count = 4;
+        g.Max_Score = 800;
+        g.Run_Speed = 30;
+        g.Save_Name = u("없는판");
+        setup::FRMlogo& s = setup::FRMlogo::instance();
+        s.Show();
+        s.Set_SCR();
+        QCOMPARE(g.Team_Count, 4);
+        QCOMPARE(g.Max_Score, 800);
+        QCOMPARE(g.Run_Speed, 30);
+        QCOMPARE(env.dialogs.messages, QStringList{});
+    }
+
+    // ---- deleting ----
+
+    void deletingAFileThatHasGone() {
+        testing::Environment env;
+        put(QDir(env.folder()).filePath(u("a.scr")), exampleFile);
+        setup::FRMlogo& s = chooseBoard(u("a"));
+        QVERIFY(QFile::remove(QDir(env.folder()).filePath(u("a.scr"))));
+        QTest::mouseClick(s.Cmd(3), Qt::LeftButton);
+        QCOMPARE(env.dialogs.messages, QStringList{u("|지울 점수판 파일이 이미 없습니다: a.scr")});
+        // Nothing is left to keep: the screen is reset all the same.
+        QCOMPARE(s.Team(0)->Value(), 0);
+        QCOMPARE(s.Team(0)->Caption(), u("믿음"));
+        QVERIFY(!s.Cmd(3)->isEnabled());
+        QVERIFY(!s.Team_Ready && !s.Data_Loaded);
+        QCOMPARE(game::state().Save_Name, QString());
+    }
+
+    void deletingAFileThatCannotBeRemoved() {
+        testing::Environment env;
+        const QDir folder(env.folder());
+        put(folder.filePath(u("a.scr")), exampleFile);
+        setup::FRMlogo& s = chooseBoard(u("a"));
+        // The board file has become a folder with something in it: no one can unlink that.
+        QVERIFY(QFile::remove(folder.filePath(u("a.scr"))));
+        QVERIFY(folder.mkpath(u("a.scr/inside")));
+        QTest::mouseClick(s.Cmd(3), Qt::LeftButton);
+        QCOMPARE(env.dialogs.messages.size(), 1);
+        QVERIFY(env.dialogs.messages[0].startsWith(u("|점수판 파일을 지우지 못했습니다: a.scr")));
+        // Nothing looks deleted that is not: the board stays chosen.
+        QVERIFY(folder.exists(u("a.scr/inside")));
+        QCOMPARE(s.Team(0)->Value(), 2);
+        QVERIFY(s.Cmd(3)->isEnabled());
+        QVERIFY(s.Data_Loaded);
+        QCOMPARE(game::state().Save_Name, u("a"));
+    }
+
+    // ---- saving ----
+
+    void saveExample() {
+        testing::Environment env;
+        game::Module1& g = game::state();
+        setBoard(g, {u("믿음"), u("소망"), u("사랑")}, {100, 80, 0});
+        theBoard().Add_Score(0) = 20;
+        env.dialogs.answers = {u("첫판")};
+        theBoard().Save_Team();
+        QCOMPARE(env.dialogs.prompts, QStringList{u("데이타 저장|저장할 이름을 넣으세요|")});
+        QCOMPARE(env.dialogs.messages, QStringList{completed});
+        QCOMPARE(contents(platform::programFile(u("첫판.scr"))).toHex(' '), exampleFile.toHex(' '));
+        // Nothing changes on the board but the board name.
+        QCOMPARE(g.Save_Name, u("첫판"));
+        QCOMPARE(g.Team_Score(0), 100);
+        QCOMPARE(theBoard().Add_Score(0), 20);
+        QCOMPARE(QDir(env.folder()).entryList(QDir::Files | QDir::Hidden), QStringList{u("첫판.scr")});
+    }
+
+    void saveAgainReplacesWithoutAsking() {
+        testing::Environment env;
+        game::Module1& g = game::state();
+        g.Save_Name = u("b");
+        put(platform::programFile(u("b.scr")), "old board, longer than the new one\r\n");
+        setBoard(g, {}, {});
+        theBoard().Save_Team();
+        QCOMPARE(env.dialogs.prompts, QStringList{});
+        QCOMPARE(env.dialogs.messages, QStringList{completed});
+        QCOMPARE(contents(platform::programFile(u("b.scr"))), QByteArray("0;500;50\r\n\r\n"));
+    }
+
+    // OK on an empty answer saves the board with the empty name, ".scr"; Cancel saves nothing.
+    void emptyAnswerAndCancel_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("empty answer") << QString() << true;
+        QTest::newRow("cancel") << testing::AnsweredDialogs::cancel << false;
+    }
+    void emptyAnswerAndCancel() {
+        QFETCH(QString, answer);
+        QFETCH(bool, saved);
+        testing::Environment env;
+        setBoard(game::state(), {u("a")}, {3});
+        env.dialogs.answers = {answer};
+        theBoard().Save_Team();
+        QCOMPARE(env.dialogs.prompts.size(), 1);
+        QCOMPARE(QFile::exists(platform::programFile(u(".scr"))), saved);
+        QCOMPARE(env.dialogs.messages, saved ? QStringList{completed} : QStringList{});
+        QCOMPARE(game::state().Save_Name, QString());
+    }
+
+    void namesThatReachOutsideAreRefused_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("parent folder") << u("../up");
+        QTest::newRow("two dots alone") << u("..");
+        QTest::newRow("slash") << u("a/b");
+        QTest::newRow("absolute") << u("/tmp/x");
+        QTest::newRow("backslash") << u("a\\b");
+        QTest::newRow("tab") << u("a\tb");
+        QTest::newRow("line feed") << u("a\nb");
+        QTest::newRow("delete character") << u("a\x7f");
+    }
+    void namesThatReachOutsideAreRefused() {
+        QFETCH(QString, name);
+        testing::Environment env;
+        QTemporaryDir outside;
+        platform::setProgramFolderForTesting(outside.path() + u("/program"));
+        QVERIFY(QDir(outside.path()).mkdir(u("program")));
+        setBoard(game::state(), {u("a")}, {3});
+        env.dialogs.answers = {name};
+        theBoard().Save_Team();
+        QCOMPARE(env.dialogs.messages.size(), 1);
+        QVERIFY(env.dialogs.messages[0].startsWith(u("|이 이름으로는 저장할 수 없습니다.")));
+        QCOMPARE(game::state().Save_Name, QString());
+        QCOMPARE(QDir(outside.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{u("program")});
+        QCOMPARE(QDir(outside.path() + u("/program")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{});
+    }
+
+    // Saves that really fail, each in a way that holds for root: the operator is told, no completion is
+    // shown, an earlier file of that name stays as it was, and a name typed for it is asked again.
+    void failedSaves_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("program folder is a file") << u("folder is a file");
+        QTest::newRow("name longer than the file system takes") << u("long name");
+        QTest::newRow("board file is a folder") << u("file is a folder");
+        QTest::newRow("disk full") << u("disk full");
+    }
+    void failedSaves() {
+        QFETCH(QString, how);
+        testing::Environment env;
+        const QDir folder(env.folder());
+        game::Module1& g = game::state();
+        setBoard(g, {u("믿음"), u("소망"), u("사랑")}, {100, 80, 0});
+        const QByteArray earlier("2;500;50\r\nold;1\r\nold;2\r\n\r\n");
+        put(folder.filePath(u("b.scr")), earlier);
+        bool typed = true;
+        std::optional<DiskFull> diskFull;
+        if (how == u("folder is a file")) {
+            platform::setProgramFolderForTesting(folder.filePath(u("b.scr")));
+            env.dialogs.answers = {u("b")};
+        } else if (how == u("long name")) {
+            env.dialogs.answers = {QString(100, QChar(0xAC00))}; // 300 bytes in UTF-8
+        } else if (how == u("file is a folder")) {
+            QVERIFY(folder.mkpath(u("c.scr/inside")));
+            g.Save_Name = u("c");
+            typed = false;
+        } else {
+            g.Save_Name = u("b");
+            typed = false;
+            diskFull.emplace(16);
+        }
+        theBoard().Save_Team();
+        diskFull.reset();
+
+        QCOMPARE(env.dialogs.messages.size(), 1);
+        QVERIFY2(env.dialogs.messages[0].startsWith(u("|점수판을 저장하지 못했습니다: ")),
+                 qPrintable(env.dialogs.messages[0]));
+        QCOMPARE(contents(folder.filePath(u("b.scr"))), earlier);
+        QCOMPARE(g.Save_Name.isEmpty(), typed);
+        // No half-written file or leftover beside them.
+        QStringList left = folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        left.removeAll(u("c.scr"));
+        QCOMPARE(left, QStringList{u("b.scr")});
+    }
+
+    void scoreBeyond32BitsIsNotSaved() {
+        testing::Environment env;
+        game::Module1& g = game::state();
+        setBoard(g, {u("믿음"), u("소망")}, {5, 2147483647});
+        theBoard().Add_Score(1) = 1;
+        g.Save_Name = u("b");
+        theBoard().Save_Team();
+        QCOMPARE(env.dialogs.messages.size(), 1);
+        QVERIFY(env.dialogs.messages[0].startsWith(u("|'소망' 팀의 점수와 아직 더하지 않은 점수를 합하면")));
+        QVERIFY(!QFile::exists(platform::programFile(u("b.scr"))));
+    }
+
+    void changedNamesAreTold() {
+        testing::Environment env;
+        setBoard(game::state(), {u("a;b"), u("😀팀")}, {1, 2});
+        env.dialogs.answers = {u("b")};
+        theBoard().Save_Team();
+        QCOMPARE(env.dialogs.messages.size(), 2);
+        QVERIFY(env.dialogs.messages[0].contains(u("a;b  →  a；b\n😀팀  →  ?팀")));
+        QCOMPARE(env.dialogs.messages[1], completed);
+        QCOMPARE(contents(platform::programFile(u("b.scr"))), QByteArray("2;500;50\r\na\xA3\xBB"
+                                                                         "b;1\r\n?\xC6\xC0;2\r\n\r\n"));
+    }
+
+    // The board's save button, and the board saved there continued on the setup screen.
+    void savedOnTheBoardContinuedOnSetup() {
+        testing::Environment env;
+        setBoard(game::state(), {u("믿음"), u("소망"), u("사랑")}, {100, 80, 0}, 500, 30000);
+        theBoard().Show();
+        theBoard().Add_Score(0) = 20;
+        env.dialogs.answers = {u("이어서")};
+        QTest::mouseClick(theBoard().Command1(2), Qt::LeftButton);
+        QCOMPARE(env.dialogs.messages, QStringList{completed});
+        QCOMPARE(contents(platform::programFile(u("이어서.scr"))), "3;500;30000\r\n" + exampleFile.mid(10));
+        testing::unloadScreens();
+        game::state() = game::Module1{};
+
+        setup::FRMlogo& s = chooseBoard(u("이어서"));
+        QTest::mouseClick(s.Cmd(0), Qt::LeftButton);
+        QVERIFY(theBoard().isLoaded());
+        QCOMPARE(game::state().Team_Score(0), 120);
+        QCOMPARE(game::state().Run_Speed, 30000);
+        QCOMPARE(theBoard().Add_Score(0), 0);
+    }
+
+private:
+    setup::FRMlogo& chooseBoard(const QString& name) {
+        setup::FRMlogo& s = setup::FRMlogo::instance();
+        s.Show();
+        QTest::mouseClick(s.Cmd(1), Qt::LeftButton);
+        const auto found = s.List1->findItems(name, Qt::MatchExactly);
+        if (found.size() != 1)
+            qFatal("the board \"%s\" is not listed once", qPrintable(name));
+        s.List1->setCurrentItem(found.first());
+        return s;
+    }
+};
+
+QTEST_MAIN(BoardFileTest)
+#include "test_board_file.moc"
