@@ -9,11 +9,6 @@ namespace board {
 
 using platform::skipOnError;
 
-namespace {
-constexpr Int16 lastTickOfCycle = 5;
-constexpr Int16 celebrationCycles = 5;
-} // namespace
-
 void main::Win_Score() {
     const game::Module1& g = game::state();
     // Only a positive score leads; on a tie the lower slot keeps the lead. With no positive score the
@@ -44,7 +39,7 @@ void main::Timer2_Timer() {
     if (Tick == lastTickOfCycle)
         skipOnError([&] { Flash_Left = platform::sub16(Flash_Left, 1); });
     skipOnError([&] { Running(Winner); });
-    skipOnError([&] { Tick = Tick == lastTickOfCycle ? Int16{0} : platform::add16(Tick, 1); });
+    skipOnError([&] { advanceTick(); });
     // Bars 0 to 5 always exist, played or not; the leader copies its own colour when Tick is its slot.
     skipOnError([&] { Team_Label(Winner)->setBackColor(Team_Label(Tick)->BackColor()); });
 }

@@ -4,15 +4,6 @@
 
 namespace board {
 
-namespace {
-// Deleted later, not now: Unload is called from the board's own button handlers, and a widget must not
-// be destroyed inside its own event.
-void closeWindow(platform::FormWindow* window) {
-    window->hide();
-    window->deleteLater();
-}
-} // namespace
-
 main& main::instance() {
     static main screen;
     return screen;
@@ -21,7 +12,8 @@ main& main::instance() {
 void main::Load() {
     if (isLoaded())
         return;
-    window = {new platform::FormWindow(Qt::Window | Qt::FramelessWindowHint), closeWindow};
+    // Maximised without a title bar: the board fills the projector.
+    window = platform::openWindow(Qt::Window | Qt::FramelessWindowHint);
     defineControls();
     connectEvents();
     Form_Load();

@@ -18,8 +18,8 @@ void main::Pre_Board() {
     game::Module1& g = game::state();
     for (long long i = 0; i <= static_cast<long long>(g.Team_Count) - 1; ++i)
         skipOnError([&] { Add_Score(i) = 0; });
-    Flash_Left = 5;
-    Race_Left = 30;
+    Flash_Left = celebrationCycles;
+    Race_Left = raceCycles;
     skipOnError([&] { Text4->setText(platform::numberText(g.Max_Score)); });
     skipOnError([&] { Text5->setText(platform::numberText(g.Run_Speed)); });
 }

@@ -18,6 +18,12 @@ using platform::Int32;
 
 inline constexpr int teamRows = 10;
 
+// A race is 30 cycles of 6 ticks of Timer1, a celebration 5 cycles of Timer2. Tick is the phase within a
+// cycle (0 to 5) and also the runner frame painted on that tick.
+inline constexpr Int16 lastTickOfCycle = 5;
+inline constexpr Int16 raceCycles = 30;
+inline constexpr Int16 celebrationCycles = 5;
+
 // The race board. The object lives as long as the program and keeps its working fields across loads;
 // its window and controls are created afresh from the definition every time the screen is loaded, and
 // exist only while it is loaded. Procedures are grouped in files by concern: definition, layout, race,
@@ -48,7 +54,7 @@ public:
     bool Race_Ready = false;                       // some team had pending points at the last start
 
     // ---- controls (valid while loaded) ----
-    std::unique_ptr<platform::FormWindow, void (*)(platform::FormWindow*)> window{nullptr, nullptr};
+    platform::FormWindowHandle window{nullptr, nullptr};
     platform::IntervalTimer* Timer1 = nullptr;
     platform::IntervalTimer* Timer2 = nullptr;
     platform::Frame* Picture2 = nullptr; // the settings dialog
@@ -94,6 +100,8 @@ public:
     void Timer1_Timer();
     void Running(Int16 i);
     void Over_Computer();
+    // Tick on to the next phase of the cycle, 5 wrapping to 0; shared by both timers.
+    void advanceTick();
 
     // ---- celebration.cpp ----
     void Win_Score();

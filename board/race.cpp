@@ -14,9 +14,6 @@ namespace board {
 using platform::skipOnError;
 
 namespace {
-constexpr Int16 ticksPerCycle = 6;
-constexpr Int16 lastTickOfCycle = ticksPerCycle - 1;
-constexpr Int16 raceCycles = 30;
 // 180 growing ticks over 225: a bar grows by about 0.8 of its share of Span, and the closing redraw
 // puts it at its exact width.
 constexpr double stepDivisor = 225;
@@ -74,7 +71,11 @@ void main::Timer1_Timer() {
             [&] { Team_Label(i)->setWidth(static_cast<double>(Team_Label(i)->Width()) + Step_Width(i)); });
         skipOnError([&] { Running(static_cast<Int16>(i)); });
     }
-    skipOnError([&] { Tick = Tick == lastTickOfCycle ? Int16{0} : platform::add16(Tick, 1); });
+    skipOnError([&] { advanceTick(); });
+}
+
+void main::advanceTick() {
+    Tick = Tick == lastTickOfCycle ? Int16{0} : platform::add16(Tick, 1);
 }
 
 // No erasing and no refresh: each frame covers what the canvas shows, and the canvas puts every painted

@@ -1,8 +1,11 @@
 #include "dialogs.h"
 
+#include "fonts.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace platform {
@@ -26,7 +29,10 @@ public:
         box.setTextValue(defaultText);
         box.setOkButtonText(QStringLiteral("확인"));
         box.setCancelButtonText(QStringLiteral("취소"));
-        box.setMinimumWidth(360); // room for the title, which the window manager follows with the program's
+        // Legible from the back of the room, and wide enough for the title and a long board name.
+        box.setFont(font(Face::Gulim, 12));
+        if (auto* field = box.findChild<QLineEdit*>())
+            field->setMinimumWidth(360);
         if (box.exec() != QDialog::Accepted)
             return std::nullopt;
         return box.textValue();
@@ -34,6 +40,7 @@ public:
     void MsgBox(const QString& text, const QString& title) override {
         QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? programTitle() : title, text, QMessageBox::Ok,
                         QApplication::activeWindow());
+        box.setFont(font(Face::Gulim, 12));
         box.button(QMessageBox::Ok)->setText(QStringLiteral("확인"));
         box.exec();
     }

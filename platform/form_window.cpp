@@ -33,4 +33,9 @@ void FormWindow::closeEvent(QCloseEvent* event) {
         onClose();
 }
 
+void closeWindowLater(FormWindow* window) {
+    window->hide();
+    window->deleteLater();
+}
+
 } // namespace platform

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 namespace platform {
 
@@ -25,5 +26,15 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 };
+
+// Hides the window now and deletes it later: a screen is unloaded from its own buttons' handlers, and a
+// widget must not be destroyed inside its own event.
+void closeWindowLater(FormWindow* window);
+
+// The window of a loaded screen; empty while the screen is not loaded.
+using FormWindowHandle = std::unique_ptr<FormWindow, void (*)(FormWindow*)>;
+inline FormWindowHandle openWindow(Qt::WindowFlags flags) {
+    return {new FormWindow(flags), closeWindowLater};
+}
 
 } // namespace platform

@@ -33,7 +33,7 @@ public:
     Int16 Edit_Index = 0;     // the box whose caption the name editor edits
 
     // ---- controls (valid while loaded) ----
-    std::unique_ptr<platform::FormWindow, void (*)(platform::FormWindow*)> window{nullptr, nullptr};
+    platform::FormWindowHandle window{nullptr, nullptr};
     platform::CheckedArray<platform::CommandButton*, 4> Cmd; // 0 start, 1 load, 2 close, 3 delete
     platform::Frame* Frame1 = nullptr;                       // "팀설정"
     platform::ListBox* List1 = nullptr;                      // the saved boards

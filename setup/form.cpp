@@ -5,13 +5,6 @@
 
 namespace setup {
 
-namespace {
-void closeWindow(platform::FormWindow* window) {
-    window->hide();
-    window->deleteLater();
-}
-} // namespace
-
 FRMlogo& FRMlogo::instance() {
     static FRMlogo screen;
     return screen;
@@ -20,9 +13,9 @@ FRMlogo& FRMlogo::instance() {
 void FRMlogo::Load() {
     if (isLoaded())
         return;
-    window = {new platform::FormWindow(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                       Qt::WindowCloseButtonHint),
-              closeWindow};
+    // A tool window: a fixed dialog frame with a close button only, and no task-bar entry.
+    window = platform::openWindow(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                  Qt::WindowCloseButtonHint);
     defineControls();
     connectEvents();
     Form_Load();

@@ -45,7 +45,7 @@ private slots:
     void definitionBeforeLayout() {
         testing::unloadScreens();
         board::main& b = screen();
-        b.window = {new platform::FormWindow(Qt::Window), [](platform::FormWindow* w) { delete w; }};
+        b.window = platform::openWindow(Qt::Window);
         b.defineControls();
         QVERIFY(!b.Picture1->Visible());
         QVERIFY(!b.Frame1->Visible());
