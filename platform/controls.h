@@ -40,6 +40,7 @@ public:
     void setCaption(const QString& caption);
     QColor BackColor() const { return back_; }
     void setBackColor(const QColor& color);
+    const QPixmap& Picture() const { return picture_; }
     void setPicture(const QPixmap& picture);
     void setFlat(bool flat);
     // Whether Tab stops here (a control that is no tab stop can still take the focus by a click).

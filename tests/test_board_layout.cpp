@@ -75,6 +75,16 @@ private slots:
         QCOMPARE(b.Text4->focusPolicy(), Qt::ClickFocus);
         QCOMPARE(b.Text5->focusPolicy(), Qt::ClickFocus);
         QCOMPARE(b.Team_CMD(3)->focusPolicy(), Qt::StrongFocus);
+        // The publisher line shows the pointing hand, its hot spot at the fingertip.
+        QCOMPARE(b.Label7->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(b.Label7->cursor().hotSpot(), QPoint(6, 0));
+        QCOMPARE(b.Label7->cursor().pixmap().size(), QSize(32, 32));
+        QCOMPARE(b.Picture1->cursor().shape(), Qt::ArrowCursor);
+        // Every face of the command bar is there, in its designed size.
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(b.Command1(i)->Picture().size(), QSize(97, 33));
+        QCOMPARE(b.Command1(4)->Picture().size(), QSize(34, 33));
+        QVERIFY(b.Command1(4)->Picture().hasAlphaChannel()); // the door's background shows through
         b.Unload();
     }
 
