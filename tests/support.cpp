@@ -59,4 +59,13 @@ void unloadScreens() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+bool showBoardSized(int width, int height) {
+    board::main& b = board::main::instance();
+    b.Show();
+    b.window->setWindowState(Qt::WindowNoState);
+    b.window->resize(width, height);
+    QCoreApplication::processEvents();
+    return b.window->width() == width && b.window->height() == height;
+}
+
 } // namespace testing

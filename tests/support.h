@@ -67,4 +67,8 @@ private:
 // Unloads both screens and lets their deferred deletions run.
 void unloadScreens();
 
+// Shows the race board and gives its window a client area of the size asked, in pixels (15 twips each),
+// laid out for it; returns whether the window got that size.
+bool showBoardSized(int width, int height);
+
 } // namespace testing

@@ -23,15 +23,6 @@ void startTeams(std::initializer_list<std::pair<const char*, int>> teams, int ma
     g.Run_Speed = 50;
 }
 
-// Opens the board and gives its window a client area of the size asked, in pixels (15 twips each).
-void showBoardAt(int width, int height) {
-    screen().Show();
-    screen().window->setWindowState(Qt::WindowNoState);
-    screen().window->resize(width, height);
-    QCoreApplication::processEvents();
-    QCOMPARE(screen().window->ScaleWidth(), float(width * 15));
-}
-
 } // namespace
 
 class BoardLayoutTest : public QObject {
@@ -91,7 +82,7 @@ private slots:
     // 15360 x 11520 twips with a 1035-twip command bar and 4 teams.
     void rowsOfTheWorkedExample() {
         startTeams({{"믿음", 250}, {"소망", 0}, {"사랑", 500}, {"은혜", 120}});
-        showBoardAt(1024, 768);
+        QVERIFY(testing::showBoardSized(1024, 768));
         board::main& b = screen();
         QCOMPARE(b.Picture1->Height(), 11520.0f - 1035.0f);
         const float tops[] = {4303, 5571, 6839, 8107};
@@ -124,7 +115,7 @@ private slots:
 
     void commandBarOfTheWorkedExample() {
         startTeams({});
-        showBoardAt(1024, 768);
+        QVERIFY(testing::showBoardSized(1024, 768));
         board::main& b = screen();
         QCOMPARE(b.Frame1->Width(), 15360.0f);
         QCOMPARE(b.Frame1->Top(), 11520.0f - 1035.0f);
@@ -140,7 +131,7 @@ private slots:
 
     void noTeamsShowsTheBackgroundOnly() {
         startTeams({});
-        showBoardAt(1024, 768);
+        QVERIFY(testing::showBoardSized(1024, 768));
         board::main& b = screen();
         for (int i = 0; i < board::teamRows; ++i)
             QVERIFY(!b.Team_CMD(i)->Visible());
@@ -151,7 +142,7 @@ private slots:
 
     void maxScoreZeroKeepsEveryBarAsItWas() {
         startTeams({{"믿음", 250}, {"소망", 0}}, 0);
-        showBoardAt(1024, 768);
+        QVERIFY(testing::showBoardSized(1024, 768));
         board::main& b = screen();
         // 250 / 0 and 0 / 0 both fail: the bars keep their designed width, the rest of the row is laid out.
         QCOMPARE(b.Team_Label(0)->Width(), 210.0f);
@@ -170,7 +161,7 @@ private slots:
             g.Team_Name(i) = QString::number(i);
             g.Team_Score(i) = 100;
         }
-        showBoardAt(1920, 1080);
+        QVERIFY(testing::showBoardSized(1920, 1080));
         board::main& b = screen();
         for (int i = 0; i < board::teamRows; ++i) {
             QVERIFY(b.Team_CMD(i)->Visible());
@@ -180,7 +171,7 @@ private slots:
 
     void negativeWidthsAreEmptyBars() {
         startTeams({{"믿음", -100}, {"소망", 100}}, 500);
-        showBoardAt(1024, 768);
+        QVERIFY(testing::showBoardSized(1024, 768));
         QCOMPARE(screen().Team_Label(0)->Width(), 0.0f);
         QCOMPARE(screen().Team_Label(0)->Text(), QStringLiteral("-100"));
         game::state().Max_Score = -500;
@@ -190,7 +181,7 @@ private slots:
 
     void resizingLaysOutAgain() {
         startTeams({{"믿음", 250}});
-        showBoardAt(1024, 768);
+        QVERIFY(testing::showBoardSized(1024, 768));
         screen().window->resize(1920, 1080);
         QCoreApplication::processEvents();
         board::main& b = screen();
@@ -207,7 +198,7 @@ private slots:
         b.Race_Left = 3;
         b.Flash_Left = 1;
         b.Winner = 1;
-        showBoardAt(800, 600);
+        QVERIFY(testing::showBoardSized(800, 600));
         QCOMPARE(b.Add_Score(0), 0);
         QCOMPARE(b.Add_Score(1), 0);
         QCOMPARE(b.Add_Score(5), 9);

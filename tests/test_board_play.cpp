@@ -42,10 +42,7 @@ void startTeams(const QList<int>& scores, int maxScore = 500, Int16 runSpeed = h
 
 void showBoard() {
     board::main& b = screen();
-    b.Show();
-    b.window->setWindowState(Qt::WindowNoState);
-    b.window->resize(boardWidth, 700);
-    QCoreApplication::processEvents();
+    QVERIFY(testing::showBoardSized(boardWidth, 700));
     QCOMPARE(b.window->OuterWidth(), float(boardWidth * 15));
     QVERIFY(QTest::qWaitForWindowActive(b.window.get()));
 }
