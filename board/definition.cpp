@@ -5,8 +5,6 @@
 #include "platform/fonts.h"
 #include "platform/program.h"
 
-#include <QIcon>
-
 namespace board {
 
 using platform::CommandButton;
@@ -94,13 +92,7 @@ TextBox* dialogBox(Frame* dialog, double left, double top, const QString& text) 
 
 void main::defineControls() {
     platform::FormWindow* w = window.get();
-    w->setWindowTitle(QString());
-    w->setWindowIcon(QIcon(QStringLiteral(":/assets/icon.ico")));
-    w->setFont(platform::defaultFont());
-    w->setAutoFillBackground(true);
-    QPalette windowPalette = w->palette();
-    windowPalette.setColor(QPalette::Window, black);
-    w->setPalette(windowPalette);
+    w->setDesign(QString(), black);
     w->resize(658, 646); // the design size; the maximised size takes its place when the window opens
 
     Timer1 = new platform::IntervalTimer(w, 10);

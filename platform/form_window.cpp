@@ -1,13 +1,25 @@
 #include "form_window.h"
 
+#include "fonts.h"
 #include "twips.h"
 
 #include <QCloseEvent>
+#include <QIcon>
 
 namespace platform {
 
 FormWindow::FormWindow(Qt::WindowFlags flags) : QWidget(nullptr, flags) {
     setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void FormWindow::setDesign(const QString& caption, const QColor& background) {
+    setWindowTitle(caption);
+    setWindowIcon(QIcon(QStringLiteral(":/assets/icon.ico")));
+    setFont(defaultFont());
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, background);
+    setPalette(p);
 }
 
 float FormWindow::ScaleWidth() const {

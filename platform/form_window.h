@@ -13,6 +13,10 @@ class FormWindow : public QWidget {
 public:
     explicit FormWindow(Qt::WindowFlags flags);
 
+    // What every screen's window carries: its caption, the application icon, the screens' default font
+    // and its background colour.
+    void setDesign(const QString& caption, const QColor& background);
+
     // Client area in twips.
     float ScaleWidth() const;
     float ScaleHeight() const;

@@ -2,10 +2,9 @@
 // initial state, stacking and tab order. Behaviour lives in the other files of this folder.
 #include "FRMlogo.h"
 
+#include "platform/dialogs.h"
 #include "platform/fonts.h"
 #include "platform/program.h"
-
-#include <QIcon>
 
 namespace setup {
 
@@ -69,13 +68,7 @@ Label* bandLabel(QWidget* w, double left, double top, double width, double heigh
 
 void FRMlogo::defineControls() {
     platform::FormWindow* w = window.get();
-    w->setWindowTitle(QStringLiteral("NUV 점수판"));
-    w->setWindowIcon(QIcon(QStringLiteral(":/assets/icon.ico")));
-    w->setFont(platform::defaultFont());
-    w->setAutoFillBackground(true);
-    QPalette windowPalette = w->palette();
-    windowPalette.setColor(QPalette::Window, blue);
-    w->setPalette(windowPalette);
+    w->setDesign(platform::programTitle(), blue);
     w->setFixedSize(396, 339);
 
     // The team frame and its contents.

@@ -79,6 +79,17 @@ void ticks(int count) {
         screen().Timer1_Timer();
 }
 
+// Scores 120 and 300, 100 points pending for the first team, a race started and 40 ticks into it.
+void raceUnderWay() {
+    startTeams({120, 300});
+    showBoard();
+    board::main& b = screen();
+    b.Add_Score(0) = 100;
+    QTest::mouseClick(b.Command1(0), Qt::LeftButton);
+    ticks(40);
+    QVERIFY(b.Timer1->Enabled());
+}
+
 // The sound that platform::Sound plays when no test observes it: the real one.
 struct RealSound {
     RealSound() { platform::Sound::install(nullptr); }
@@ -616,12 +627,8 @@ private slots:
     // ---- the command bar ----
 
     void backToSetupDuringARace() {
-        startTeams({120, 300});
-        showBoard();
+        raceUnderWay();
         board::main& b = screen();
-        b.Add_Score(0) = 100;
-        QTest::mouseClick(b.Command1(0), Qt::LeftButton);
-        ticks(40);
         QTest::mouseClick(b.Command1(1), Qt::LeftButton);
         QCOMPARE(env->setupShown, 1);
         QVERIFY(!b.isLoaded());
@@ -636,12 +643,8 @@ private slots:
     }
 
     void endDuringARace() {
-        startTeams({120, 300});
-        showBoard();
+        raceUnderWay();
         board::main& b = screen();
-        b.Add_Score(0) = 100;
-        QTest::mouseClick(b.Command1(0), Qt::LeftButton);
-        ticks(40);
         QTest::mouseClick(b.Command1(4), Qt::LeftButton);
         QCOMPARE(env->programEnded, 1);
         QCOMPARE(game::state().Team_Score(0), 120);
