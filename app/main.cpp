@@ -1,5 +1,6 @@
 // Creates the application and shows the setup screen; the screens do the rest.
 #include "board/main.h"
+#include "platform/end_signals.h"
 #include "setup/FRMlogo.h"
 
 #include <QApplication>
@@ -11,5 +12,8 @@ int main(int argc, char* argv[]) {
     QApplication::setStyle(QStringLiteral("Fusion"));
     board::main::instance().showSetupScreen = [] { setup::FRMlogo::instance().Show(); };
     setup::FRMlogo::instance().Show();
+    // Last before the event loop: a package check that sees the handler in place knows the setup screen
+    // was built and shown.
+    platform::endProgramOnEndSignals();
     return QApplication::exec();
 }
