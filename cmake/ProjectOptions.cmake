@@ -25,9 +25,15 @@ if(SCOREBOARD_SANITIZE)
     target_link_options(project_sanitizers INTERFACE -fsanitize=address,undefined)
 endif()
 
-# One line per room: our targets get the warnings and, when asked, the sanitizers.
+# The build that ships (Release) gets Debian's hardening flags, as dpkg-buildflags would give them.
+add_library(project_hardening INTERFACE)
+target_compile_options(project_hardening INTERFACE
+    $<$<CONFIG:Release>:-D_FORTIFY_SOURCE=2>         # libc calls check the sizes the compiler knows
+    $<$<CONFIG:Release>:-fstack-protector-strong>)   # a smashed stack ends the program, not worse
+
+# One line per room: our targets get the warnings, the hardening and, when asked, the sanitizers.
 function(scoreboard_target target)
-    target_link_libraries(${target} PRIVATE project_warnings project_sanitizers)
+    target_link_libraries(${target} PRIVATE project_warnings project_hardening project_sanitizers)
     target_compile_features(${target} PUBLIC cxx_std_20)
 endfunction()
 

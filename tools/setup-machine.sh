@@ -12,6 +12,7 @@ packages=(
     clang-14 libclang-rt-14-dev              # the fuzzer (libFuzzer) and its sanitizer runtime
     clang-format-14
     dpkg-dev file desktop-file-utils         # building and checking the Debian package
+    lintian appstream                        # judging it as Debian and software centres do
 )
 
 missing=()
