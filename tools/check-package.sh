@@ -78,7 +78,7 @@ state_of() {
 # SIGTERM (signal 15, bit 14 of the SigCgt mask).
 program_catches_sigterm() {
     local mask
-    [[ $(readlink "/proc/$1/exe" 2>/dev/null) == "$root/usr/lib/scoreboard/scoreboard" ]] || return 1
+    [[ $(readlink "/proc/$1/exe" 2>/dev/null) == "$(readlink -f "$root/usr/lib/scoreboard/scoreboard")" ]] || return 1
     mask=$(sed -n 's/^SigCgt:[[:space:]]*//p' "/proc/$1/status" 2>/dev/null)
     [[ -n $mask ]] && (((16#$mask >> 14) & 1))
 }
