@@ -363,10 +363,12 @@ void drawGrassEdge(QPainter& p) {
 
 } // namespace
 
-QImage drawBackground() {
-    QImage image(kW, kH, QImage::Format_RGB32);
+QImage drawBackground(int scale) {
+    QImage image(kW * scale, kH * scale, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
+    if (scale != 1)
+        p.scale(scale, scale);
     drawSkyBand(p);
     drawVerseBand(p);
     drawGrassEdge(p);

@@ -84,6 +84,14 @@ void checkGreen(const QImage& image, const QRect& area, const std::string& name)
                      " is not the field green");
 }
 
+// "runner.bmp" at scale 2 is "runner@2x.bmp", the name Qt looks for beside a picture.
+QString denseName(const QString& file, int scale) {
+    if (scale == 1)
+        return file;
+    const qsizetype dot = file.lastIndexOf('.');
+    return file.left(dot) + QStringLiteral("@%1x").arg(scale) + file.mid(dot);
+}
+
 void run(const QString& outDir) {
     QDir dir(outDir);
     if (!dir.mkpath("."))
@@ -102,6 +110,14 @@ void run(const QString& outDir) {
         checkIndexed(decodedIcons[static_cast<qsizetype>(i)], icons[i], standardPalette(), kTransparent,
                      "icon.ico");
     save("icon.ico", ico);
+    // QIcon takes icon@2x.ico beside icon.ico by itself and uses it where the ratio asks for it.
+    const std::vector<IndexedImage> denseIcons = drawIconPixelArt2x();
+    const QByteArray denseIco = encodeIco4(denseIcons, standardPalette());
+    const QList<QImage> decodedDenseIcons = decodeAll(denseIco, "ico");
+    for (std::size_t i = 0; i < denseIcons.size(); ++i)
+        checkIndexed(decodedDenseIcons.value(static_cast<qsizetype>(i)), denseIcons[i], standardPalette(),
+                     kTransparent, "icon@2x.ico");
+    save("icon@2x.ico", denseIco);
 
     for (int size : {16, 32, 48, 64, 128, 256}) {
         const QImage png = drawIconFullColour(size);
@@ -119,52 +135,74 @@ void run(const QString& outDir) {
         {"btn_save.bmp", QStringLiteral("저장하기")},
         {"btn_winner.bmp", QStringLiteral("승리팀")},
     };
-    for (const auto& [file, label] : buttons) {
-        const QImage button = drawButton(label);
-        const QByteArray bytes = encodeBmp24(button);
-        checkBmp(bytes, button, file);
-        save(file, bytes);
-    }
+    for (const auto& [file, label] : buttons)
+        for (int scale : {1, 2}) {
+            const QString name = denseName(file, scale);
+            const QImage button = drawButton(label, scale);
+            const QByteArray bytes = encodeBmp24(button);
+            checkBmp(bytes, button, name.toStdString());
+            save(name, bytes);
+        }
 
     const IndexedImage exit = drawExitPixelArt();
     const QByteArray gif = encodeGif89a(exit, exitPalette(), 8);
     checkIndexed(decodeAll(gif, "gif").front(), exit, exitPalette(), 8, "exit.gif");
     save("exit.gif", gif);
+    const IndexedImage denseExit = drawExitPixelArt2x();
+    const QByteArray denseGif = encodeGif89a(denseExit, exitPalette(), 8);
+    checkIndexed(decodeAll(denseGif, "gif").front(), denseExit, exitPalette(), 8, "exit@2x.gif");
+    save("exit@2x.gif", denseGif);
 
+    static const Palette16 blackWhite = {0xFF000000u, 0xFFFFFFFFu};
     const IndexedImage hand = drawHandCursor();
     const QByteArray cur = encodeCur1(hand, 6, 0);
     if (hand.at(6, 0) != 0)
         fail("hand.cur: the hot spot must sit on the fingertip outline");
-    static const Palette16 blackWhite = {0xFF000000u, 0xFFFFFFFFu};
     checkIndexed(decodeAll(cur, "cur").front(), hand, blackWhite, kTransparent, "hand.cur");
     save("hand.cur", cur);
+    // The dense cursor's hot spot is the same fingertip, at twice the coordinates.
+    const IndexedImage denseHand = drawHandCursor2x();
+    if (denseHand.at(12, 0) != 0)
+        fail("hand@2x.cur: the hot spot must sit on the fingertip outline");
+    const QByteArray denseCur = encodeCur1(denseHand, 12, 0);
+    checkIndexed(decodeAll(denseCur, "cur").front(), denseHand, blackWhite, kTransparent, "hand@2x.cur");
+    save("hand@2x.cur", denseCur);
 
-    const QImage runner = drawRunnerStrip();
-    if (runner.size() != QSize(131, 360))
-        fail("runner.bmp: wrong size");
-    for (int frame = 0; frame < 6; ++frame) {
-        const int top = frame * 60;
-        checkGreen(runner, QRect(0, top, 131, 2), "runner.bmp");
-        checkGreen(runner, QRect(0, top + 58, 131, 2), "runner.bmp");
-        checkGreen(runner, QRect(0, top, 2, 60), "runner.bmp");
-        checkGreen(runner, QRect(129, top, 2, 60), "runner.bmp");
+    for (int s : {1, 2}) {
+        const QString name = denseName("runner.bmp", s);
+        const QImage runner = drawRunnerStrip(s);
+        if (runner.size() != QSize(131 * s, 360 * s))
+            fail(name.toStdString() + ": wrong size");
+        for (int frame = 0; frame < 6; ++frame) {
+            const int top = frame * 60 * s;
+            checkGreen(runner, QRect(0, top, 131 * s, 2 * s), name.toStdString());
+            checkGreen(runner, QRect(0, top + 58 * s, 131 * s, 2 * s), name.toStdString());
+            checkGreen(runner, QRect(0, top, 2 * s, 60 * s), name.toStdString());
+            checkGreen(runner, QRect(129 * s, top, 2 * s, 60 * s), name.toStdString());
+        }
+        const QByteArray runnerBytes = encodeBmp24(runner);
+        checkBmp(runnerBytes, runner, name.toStdString());
+        save(name, runnerBytes);
     }
-    const QByteArray runnerBytes = encodeBmp24(runner);
-    checkBmp(runnerBytes, runner, "runner.bmp");
-    save("runner.bmp", runnerBytes);
 
-    const QImage background = drawBackground();
-    if (background.size() != QSize(1024, 768))
-        fail("background.bmp: wrong size");
-    checkGreen(background, QRect(0, 205, 1024, 768 - 205), "background.bmp");
-    const QByteArray backgroundBytes = encodeBmp24(background);
-    checkBmp(backgroundBytes, background, "background.bmp");
-    save("background.bmp", backgroundBytes);
+    for (int s : {1, 2}) {
+        const QString name = denseName("background.bmp", s);
+        const QImage background = drawBackground(s);
+        if (background.size() != QSize(1024 * s, 768 * s))
+            fail(name.toStdString() + ": wrong size");
+        checkGreen(background, QRect(0, 205 * s, 1024 * s, (768 - 205) * s), name.toStdString());
+        const QByteArray backgroundBytes = encodeBmp24(background);
+        checkBmp(backgroundBytes, background, name.toStdString());
+        save(name, backgroundBytes);
+    }
 
-    const QImage logo = drawLogo();
-    const QByteArray logoBytes = encodeBmp24(logo);
-    checkBmp(logoBytes, logo, "logo.bmp");
-    save("logo.bmp", logoBytes);
+    for (int s : {1, 2}) {
+        const QString name = denseName("logo.bmp", s);
+        const QImage logo = drawLogo(s);
+        const QByteArray logoBytes = encodeBmp24(logo);
+        checkBmp(logoBytes, logo, name.toStdString());
+        save(name, logoBytes);
+    }
 
     save("start.wav", encodeWavMono16(synthesiseStartSound(), kSampleRate));
 }

@@ -209,15 +209,17 @@ QImage drawIconFullColour(int size) {
 
 // A bevelled grey-blue face with a bold yellow word. The word is fitted by its real ink bounds, so
 // short words get bigger letters than long ones while all keep the same margin.
-QImage drawButton(const QString& label) {
+QImage drawButton(const QString& label, int scale) {
     constexpr int kW = 97;
     constexpr int kH = 33;
-    QImage image(kW, kH, QImage::Format_RGB32);
+    QImage image(kW * scale, kH * scale, QImage::Format_RGB32);
     QPainter p(&image);
+    if (scale != 1)
+        p.scale(scale, scale);
     QLinearGradient face(0, 0, 0, kH);
     face.setColorAt(0, QColor(132, 152, 186));
     face.setColorAt(1, QColor(84, 102, 138));
-    p.fillRect(image.rect(), face);
+    p.fillRect(QRect(0, 0, kW, kH), face);
     // Two-pixel bevel: light from the top left, shadow to the bottom right.
     p.fillRect(QRect(0, 0, kW, 1), QColor(226, 234, 246));
     p.fillRect(QRect(0, 0, 1, kH), QColor(226, 234, 246));
@@ -369,10 +371,12 @@ IndexedImage drawHandCursor() {
 }
 
 // The invented publisher's emblem: a blue disc with a white star inside a thin ring.
-QImage drawLogo() {
-    QImage image(50, 49, QImage::Format_RGB32);
+QImage drawLogo(int scale) {
+    QImage image(50 * scale, 49 * scale, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
+    if (scale != 1)
+        p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF c(25.0, 24.5);
     p.setPen(QPen(QColor(22, 58, 140), 1.5));

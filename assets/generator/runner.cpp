@@ -306,8 +306,8 @@ void drawCheetah(QPainter& p, const Pose& pose, const Cheetah& c) {
 
 } // namespace
 
-QImage drawRunnerStrip() {
-    QImage strip(kFrameW, kFrameH * kFrames, QImage::Format_RGB32);
+QImage drawRunnerStrip(int scale) {
+    QImage strip(kFrameW * scale, kFrameH * kFrames * scale, QImage::Format_RGB32);
     strip.fill(kFieldGreen);
     for (int k = 0; k < kFrames; ++k) {
         const Pose& pose = kPoses[static_cast<std::size_t>(k)];
@@ -321,15 +321,17 @@ QImage drawRunnerStrip() {
                                      ", y " + std::to_string(ink.top()) + ".." +
                                      std::to_string(ink.bottom()));
         // Each frame is painted through its own clip so nothing can spill into a neighbour.
-        QImage frame(kFrameW, kFrameH, QImage::Format_RGB32);
+        QImage frame(kFrameW * scale, kFrameH * scale, QImage::Format_RGB32);
         frame.fill(kFieldGreen);
         QPainter p(&frame);
         p.setRenderHint(QPainter::Antialiasing);
+        if (scale != 1)
+            p.scale(scale, scale);
         p.translate(0, dy);
         drawCheetah(p, pose, c);
         p.end();
         QPainter s(&strip);
-        s.drawImage(0, k * kFrameH, frame);
+        s.drawImage(0, k * kFrameH * scale, frame);
     }
     return strip;
 }
