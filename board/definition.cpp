@@ -40,8 +40,8 @@ const RowDesign rowDesign[teamRows] = {
 const QColor black = rgb(0, 0, 0), white = rgb(255, 255, 255), yellow = rgb(255, 255, 0);
 const QColor buttonGrey = rgb(192, 192, 192);
 
-QPixmap picture(const char* name) {
-    return QPixmap::fromImage(platform::loadPicture(QStringLiteral(":/assets/") + QLatin1String(name)));
+platform::DensePicture picture(const char* name) {
+    return platform::DensePicture::load(QStringLiteral(":/assets/") + QLatin1String(name));
 }
 
 CommandButton* arrowButton(Frame* strip, double left, double top, const QString& arrow) {
@@ -97,10 +97,8 @@ void main::defineControls() {
 
     Timer1 = new platform::IntervalTimer(w, 10);
     Timer2 = new platform::IntervalTimer(w, 10);
-    Image1 = std::make_unique<platform::ImageHolder>(
-        platform::loadPicture(QStringLiteral(":/assets/background.bmp")));
-    Image2 =
-        std::make_unique<platform::ImageHolder>(platform::loadPicture(QStringLiteral(":/assets/runner.bmp")));
+    Image1 = std::make_unique<platform::ImageHolder>(picture("background.bmp"));
+    Image2 = std::make_unique<platform::ImageHolder>(picture("runner.bmp"));
 
     // The board canvas and its team rows.
     Picture1 = new platform::Canvas(w, 150, 240, 8055, 7605);
@@ -152,7 +150,7 @@ void main::defineControls() {
     Label7->setForeColor(white);
     Label7->setTransparent();
     Label7->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label7->setCursor(platform::loadCursor(QStringLiteral(":/assets/hand.cur")));
+    platform::setDenseCursor(Label7, QStringLiteral(":/assets/hand.cur"));
 
     Frame2 = new Frame(Frame1, 7050, 60, 3195, 615);
     Frame2->setBackColor(black);

@@ -56,8 +56,10 @@ const QImage& Canvas::scaled(const QImage& source, const QRect& sourcePixels, co
     QImage part = sourcePixels == source.rect() ? source : source.copy(sourcePixels);
     QImage image =
         part.size() == size ? part : part.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    stretches_.push_back(
-        {source.cacheKey(), sourcePixels, size, image.convertToFormat(QImage::Format_RGB32)});
+    // Kept as plain device pixels: a dense picture's ratio would make the painter halve it again.
+    image = image.convertToFormat(QImage::Format_RGB32);
+    image.setDevicePixelRatio(1.0);
+    stretches_.push_back({source.cacheKey(), sourcePixels, size, std::move(image)});
     return stretches_.back().image;
 }
 
@@ -69,9 +71,14 @@ void Canvas::PaintPicture(const ImageHolder& picture, double destX, double destY
     const int right = devicePixel(destX + destWidth, ratio), bottom = devicePixel(destY + destHeight, ratio);
     const QRect target(QPoint(std::min(left, right), std::min(top, bottom)),
                        QSize(std::abs(right - left), std::abs(bottom - top)));
-    const QRectF sourceRect(srcX / twipsPerPixel, srcY / twipsPerPixel, srcWidth / twipsPerPixel,
-                            srcHeight / twipsPerPixel);
-    if (target.isEmpty() || sourceRect.isEmpty() || picture.Picture().isNull())
+    // The source rectangle counts pixels of the designed picture; a denser one has more of them to each.
+    const QImage& pixels = picture.Picture(ratio);
+    if (pixels.isNull())
+        return;
+    const double density = pixels.devicePixelRatio();
+    const QRectF sourceRect(srcX / twipsPerPixel * density, srcY / twipsPerPixel * density,
+                            srcWidth / twipsPerPixel * density, srcHeight / twipsPerPixel * density);
+    if (target.isEmpty() || sourceRect.isEmpty())
         return;
 
     QImage& surface = surface_;
@@ -79,11 +86,11 @@ void Canvas::PaintPicture(const ImageHolder& picture, double destX, double destY
     {
         QPainter p(&surface);
         const QRect sourcePixels = sourceRect.toRect();
-        if (QRectF(sourcePixels) == sourceRect && picture.Picture().rect().contains(sourcePixels)) {
-            p.drawImage(target.topLeft(), scaled(picture.Picture(), sourcePixels, target.size()));
+        if (QRectF(sourcePixels) == sourceRect && pixels.rect().contains(sourcePixels)) {
+            p.drawImage(target.topLeft(), scaled(pixels, sourcePixels, target.size()));
         } else {
             p.setRenderHint(QPainter::SmoothPixmapTransform);
-            p.drawImage(QRectF(target), picture.Picture(), sourceRect);
+            p.drawImage(QRectF(target), pixels, sourceRect);
         }
     }
     surface.setDevicePixelRatio(ratio);

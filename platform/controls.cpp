@@ -102,6 +102,11 @@ void CommandButton::setPicture(const QPixmap& picture) {
     update();
 }
 
+void CommandButton::setPicture(const DensePicture& picture) {
+    densePicture_ = QPixmap::fromImage(picture.forRatio(2.0));
+    setPicture(QPixmap::fromImage(picture.designed()));
+}
+
 void CommandButton::setFlat(bool flat) {
     flat_ = flat;
     update();
@@ -123,10 +128,11 @@ void CommandButton::paintEvent(QPaintEvent*) {
         drawBevel(p, r.adjusted(0, 0, -1, -1), sunken);
     }
     const QPoint shift = sunken ? QPoint(1, 1) : QPoint(0, 0);
-    if (!picture_.isNull()) {
-        const QSizeF size = picture_.deviceIndependentSize();
+    const QPixmap& face = devicePixelRatioF() > 1.0 && !densePicture_.isNull() ? densePicture_ : picture_;
+    if (!face.isNull()) {
+        const QSizeF size = face.deviceIndependentSize();
         const QPointF at((r.width() - size.width()) / 2.0, (r.height() - size.height()) / 2.0);
-        p.drawPixmap(at + shift, picture_);
+        p.drawPixmap(at + shift, face);
     }
     if (!text().isEmpty()) {
         p.setFont(font());
@@ -373,41 +379,19 @@ void Shape::paintEvent(QPaintEvent*) {
 }
 
 ImageBox::ImageBox(QWidget* container, double left, double top, double width, double height,
-                   const QImage& picture)
-    : QWidget(container), TwipsGeometry(this, left, top, width, height), picture_(picture) {}
+                   DensePicture picture)
+    : QWidget(container), TwipsGeometry(this, left, top, width, height), picture_(std::move(picture)) {}
 
 void ImageBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(QRectF(0, 0, picture_.width(), picture_.height()), picture_);
-}
-
-QImage loadPicture(const QString& resourcePath) {
-    return QImage(resourcePath);
+    const QImage& designed = picture_.designed();
+    p.drawImage(QRectF(0, 0, designed.width(), designed.height()), picture_.forRatio(devicePixelRatioF()));
 }
 
 } // namespace platform
 
 namespace platform {
-
-QCursor loadCursor(const QString& resourcePath) {
-    QFile file(resourcePath);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    // The first directory entry of a .cur file holds the hot spot at bytes 10 to 13 (x, y, little endian).
-    int hotX = 0, hotY = 0;
-    if (bytes.size() >= 22) {
-        const auto byte = [&](int i) { return static_cast<int>(static_cast<unsigned char>(bytes[i])); };
-        hotX = byte(10) | byte(11) << 8;
-        hotY = byte(12) | byte(13) << 8;
-    }
-    QImage image;
-    image.loadFromData(bytes, "CUR");
-    if (image.isNull())
-        return QCursor(Qt::PointingHandCursor);
-    return QCursor(QPixmap::fromImage(image), hotX, hotY);
-}
 
 void stackTopmostFirst(std::initializer_list<QWidget*> topmostFirst) {
     for (auto it = std::rbegin(topmostFirst); it != std::rend(topmostFirst); ++it)

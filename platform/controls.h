@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pictures.h"
 #include "twips.h"
 
 #include <QAbstractButton>
@@ -42,6 +43,8 @@ public:
     void setBackColor(const QColor& color);
     const QPixmap& Picture() const { return picture_; }
     void setPicture(const QPixmap& picture);
+    // The designed face, and its dense partner for screens of a higher ratio.
+    void setPicture(const DensePicture& picture);
     void setFlat(bool flat);
     // Whether Tab stops here (a control that is no tab stop can still take the focus by a click).
     void setTabStop(bool stop);
@@ -57,6 +60,7 @@ protected:
 private:
     QColor back_;
     QPixmap picture_;
+    QPixmap densePicture_;
     bool flat_ = false;
 };
 
@@ -184,36 +188,33 @@ private:
 // An image control shown on a screen (the publisher's logo).
 class ImageBox : public QWidget, public TwipsGeometry {
 public:
-    ImageBox(QWidget* container, double left, double top, double width, double height, const QImage& picture);
+    ImageBox(QWidget* container, double left, double top, double width, double height, DensePicture picture);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QImage picture_;
+    DensePicture picture_;
 };
 
 // A hidden image holder: carries a picture to draw from. Its size is the picture's, 15 twips a pixel.
 class ImageHolder {
 public:
-    explicit ImageHolder(QImage picture) : picture_(std::move(picture)) {}
-    const QImage& Picture() const { return picture_; }
-    float Width() const { return static_cast<float>(picture_.width() * twipsPerPixel); }
-    float Height() const { return static_cast<float>(picture_.height() * twipsPerPixel); }
+    explicit ImageHolder(DensePicture picture) : picture_(std::move(picture)) {}
+    // The designed picture, whose pixels the twips count.
+    const QImage& Picture() const { return picture_.designed(); }
+    // The pixels to draw with on a surface of this device pixel ratio.
+    const QImage& Picture(double ratio) const { return picture_.forRatio(ratio); }
+    float Width() const { return static_cast<float>(Picture().width() * twipsPerPixel); }
+    float Height() const { return static_cast<float>(Picture().height() * twipsPerPixel); }
 
 private:
-    QImage picture_;
+    DensePicture picture_;
 };
-
-// Loads a picture compiled into the program; a missing one is a programming error caught by the tests.
-QImage loadPicture(const QString& resourcePath);
 
 } // namespace platform
 
 namespace platform {
-
-// A cursor from a .cur file compiled into the program, with the hot spot the file names.
-QCursor loadCursor(const QString& resourcePath);
 
 // Puts siblings into the stacking order given topmost first (a control listed earlier covers one listed
 // later where they overlap).

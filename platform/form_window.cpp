@@ -1,6 +1,7 @@
 #include "form_window.h"
 
 #include "fonts.h"
+#include "pictures.h"
 #include "twips.h"
 
 #include <QCloseEvent>
@@ -14,7 +15,7 @@ FormWindow::FormWindow(Qt::WindowFlags flags) : QWidget(nullptr, flags) {
 
 void FormWindow::setDesign(const QString& caption, const QColor& background) {
     setWindowTitle(caption);
-    setWindowIcon(QIcon(QStringLiteral(":/assets/icon.ico")));
+    setWindowIcon(loadIcon(QStringLiteral(":/assets/icon.ico")));
     setFont(defaultFont());
     setAutoFillBackground(true);
     QPalette p = palette();

@@ -104,7 +104,7 @@ void FRMlogo::defineControls() {
     // The publisher band.
     Shape1 = new platform::Shape(w, 0, 3810, 5940, 1275, white, lavender, 2);
     Image1 = new platform::ImageBox(w, 75, 3960, 750, 735,
-                                    platform::loadPicture(QStringLiteral(":/assets/logo.bmp")));
+                                    platform::DensePicture::load(QStringLiteral(":/assets/logo.bmp")));
     Label6 = bandLabel(w, 975, 3960, 4020, 375, QStringLiteral("누리빛 놀이연구소"),
                        platform::font(Face::HYGyeonGothic, 20.25));
     Label6->setForeColor(rgb(0, 0, 192));

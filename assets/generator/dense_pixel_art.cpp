@@ -136,7 +136,8 @@ IndexedImage drawExitPixelArt2x() {
     };
     for (int x = 24 * kScale; x < kW; ++x)
         for (int y = leafTop(x); y < kH; ++y) {
-            const bool edge = x < 25 * kScale || x >= 33 * kScale || y < leafTop(x) + kScale || y >= 32 * kScale;
+            const bool edge =
+                x < 25 * kScale || x >= 33 * kScale || y < leafTop(x) + kScale || y >= 32 * kScale;
             img.at(x, y) = edge ? K : Maroon;
         }
     for (int x = 26 * kScale; x < 32 * kScale; ++x)
