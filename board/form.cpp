@@ -21,7 +21,7 @@ void main::Load() {
 
 void main::Show() {
     Load();
-    window->showMaximized();
+    window->showMaximizedOnOperatorsScreen();
     window->activateWindow();
 }
 

@@ -9,8 +9,11 @@ namespace platform {
 namespace {
 constexpr std::size_t maxStretches = 16;
 
+// Whole logical pixels first, then the ratio: the controls stand at whole logical pixels, so a picture
+// meets them on a dense screen exactly as at a ratio of 1. Bar_End 1507 twips is 100.47 pixels: the bar
+// ends at 100, and at a ratio of 2 its runner starts at 200 with it, not at 201.
 int devicePixel(double twips, double ratio) {
-    return static_cast<int>(std::lround(twips / twipsPerPixel * ratio));
+    return static_cast<int>(std::lround(static_cast<double>(std::lround(twips / twipsPerPixel)) * ratio));
 }
 } // namespace
 

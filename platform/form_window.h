@@ -23,6 +23,12 @@ public:
     // Outer width in twips, frame included.
     float OuterWidth() const;
 
+    // The screen rule (screen_choice.cpp): a window opens on the screen holding the centre of the screen
+    // window the operator has open, or on the primary screen when there is none.
+    QScreen* operatorsScreen() const;
+    void showMaximizedOnOperatorsScreen();
+    void centreOnOperatorsScreen();
+
     std::function<void()> onResize;
     std::function<void()> onClose;
 

@@ -1,8 +1,5 @@
 #include "FRMlogo.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 namespace setup {
 
 FRMlogo& FRMlogo::instance() {
@@ -24,13 +21,8 @@ void FRMlogo::Load() {
 void FRMlogo::Show() {
     const bool fresh = !isLoaded();
     Load();
-    if (fresh) {
-        // Centred on the screen it opens on; the frame the window manager adds is a few pixels wide.
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->availableGeometry();
-            window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
-        }
-    }
+    if (fresh)
+        window->centreOnOperatorsScreen();
     window->show();
     window->raise();
     window->activateWindow();
