@@ -33,7 +33,17 @@ void Canvas::resizeEvent(QResizeEvent* event) {
     ensureSurface();
 }
 
-// A larger box keeps what was drawn at its top-left; the rest starts white, the box's back colour.
+// A window moved to a screen of another ratio keeps its size in logical pixels but not in device pixels.
+bool Canvas::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        ensureSurface();
+        update();
+    }
+    return QWidget::event(event);
+}
+
+// A larger box keeps what was drawn at its top-left; the rest starts white, the box's back colour. On a
+// screen of another ratio the drawing keeps its place and size, resampled until it is next drawn.
 void Canvas::ensureSurface() {
     const double ratio = devicePixelRatioF();
     const QSize wanted(std::max(1, static_cast<int>(std::ceil(width() * ratio))),
@@ -42,9 +52,14 @@ void Canvas::ensureSurface() {
         return;
     QImage next(wanted, QImage::Format_RGB32);
     next.fill(Qt::white);
-    if (!surface_.isNull()) {
+    if (!surface_.isNull() && surface_.devicePixelRatio() == ratio) {
         QPainter p(&next);
         p.drawImage(QPoint(0, 0), surface_, surface_.rect());
+    } else if (!surface_.isNull()) {
+        next.setDevicePixelRatio(ratio);
+        QPainter p(&next);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(QPoint(0, 0), surface_);
     }
     next.setDevicePixelRatio(ratio);
     surface_ = std::move(next);
