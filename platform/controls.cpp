@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <iterator>
 
-#include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>

@@ -5,7 +5,6 @@
 #include "twips.h"
 
 #include <QCloseEvent>
-#include <QIcon>
 
 namespace platform {
 

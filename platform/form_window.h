@@ -4,6 +4,8 @@
 #include <functional>
 #include <memory>
 
+class QScreen;
+
 namespace platform {
 
 // The window of a screen. It reports its resizes (Form_Resize) and a close by the window manager, which

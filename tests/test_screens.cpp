@@ -130,6 +130,26 @@ private slots:
         QVERIFY(plain(canvas.copy(target)) != blownUp);
     }
 
+    // The designed picture up to a ratio of 1, the dense one above it: at 1.5 the 2x pixels are brought
+    // down a little, at 3 up by half, both sharper than the 1x pixels blown up.
+    void picturesByRatio_data() {
+        QTest::addColumn<double>("ratio");
+        QTest::addColumn<int>("width");
+        QTest::newRow("1") << 1.0 << 131;
+        QTest::newRow("1.25") << 1.25 << 262;
+        QTest::newRow("1.5") << 1.5 << 262;
+        QTest::newRow("2") << 2.0 << 262;
+        QTest::newRow("3") << 3.0 << 262;
+    }
+    void picturesByRatio() {
+        QFETCH(double, ratio);
+        QFETCH(int, width);
+        const auto runner = platform::DensePicture::load(QStringLiteral(":/assets/runner.bmp"));
+        QCOMPARE(runner.designed().size(), QSize(131, 360));
+        QCOMPARE(runner.forRatio(ratio).width(), width);
+        QCOMPARE(runner.forRatio(ratio).deviceIndependentSize(), QSizeF(131, 360));
+    }
+
     void densePicturesStandInForTheDesignedOnes() {
         board::main& b = startBoard(setupScreenOn(screenNamed("projector")));
         // The window icon keeps the designed 32 x 32 at a ratio of 1 and has the dense 64 x 64 at 2.
