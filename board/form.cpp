@@ -17,6 +17,8 @@ void main::Load() {
     defineControls();
     connectEvents();
     Form_Load();
+    if (screenLoaded)
+        screenLoaded();
 }
 
 void main::Show() {
@@ -28,6 +30,8 @@ void main::Show() {
 void main::Unload() {
     if (!isLoaded())
         return;
+    if (screenUnloading)
+        screenUnloading();
     // The timers die with the window, but not before the next event: stop them now, so a race or a
     // celebration in progress stops exactly where it is.
     Timer1->setEnabled(false);

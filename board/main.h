@@ -40,6 +40,10 @@ public:
 
     // What the back button shows: the setup screen. The program wires it; tests observe it.
     std::function<void()> showSetupScreen;
+    // What features beside the design add to the board while it is loaded (the phone remote), and how
+    // they end when it unloads. The program wires them.
+    std::function<void()> screenLoaded;
+    std::function<void()> screenUnloading;
 
     // ---- working fields (layout) ----
     platform::CheckedArray<Int32, 11> Add_Score;   // pending points of each slot, not yet in Team_Score

@@ -13,6 +13,8 @@ packages=(
     clang-format-14
     dpkg-dev file desktop-file-utils         # building and checking the Debian package
     lintian appstream                        # judging it as Debian and software centres do
+    qt6-websockets-dev libqrencode-dev       # the phone remote: its push channel and its QR code
+    chromium chromium-driver python3-selenium # the remote's test in a real browser
 )
 
 missing=()
