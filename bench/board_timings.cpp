@@ -7,6 +7,7 @@
 #include "board/main.h"
 #include "game/module1.h"
 #include "platform/sound.h"
+#include "remote_latency.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -222,6 +223,7 @@ int main(int argc, char* argv[]) {
         measureAt(1920, 1080, dense);
     else
         std::printf("no screen of ratio 2 (run with QT_QPA_PLATFORM unset or offscreen)\n");
+    measureRemoteLatency();
     platform::Sound::install(nullptr);
     return 0;
 }

@@ -79,6 +79,7 @@ PairingPanel::PairingPanel(QWidget* board, const QString& address, const QString
     clock_.start();
     secondsLeft_ = openSeconds + 1;
     tick();
+    setMinimumWidth(460);
     adjustSize();
     centre();
     raise();
