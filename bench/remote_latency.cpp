@@ -15,7 +15,7 @@
 #include <QJsonObject>
 #include <QNetworkRequest>
 #include <QTcpSocket>
-#include <QThread>
+#include <QTimer>
 #include <QWebSocket>
 #include <algorithm>
 #include <cstdio>
@@ -31,10 +31,14 @@ constexpr int pauseMs = 1000 / remote::Server::maxRequestsPerSecond + 10;
 bool waitFor(const std::function<bool()>& done, int timeoutMs = 2000) {
     QElapsedTimer clock;
     clock.start();
+    // Wakes the wait below now and then, so the time limit holds when nothing else happens.
+    QTimer awake;
+    awake.start(5);
     while (!done()) {
         if (clock.elapsed() > timeoutMs)
             return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+        // Waits for events as the program's own event loop does, so the push goes out as it would there.
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }
     return true;
 }

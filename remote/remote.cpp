@@ -88,7 +88,7 @@ void Remote::attachTo(board::main& board) {
                            "열립니다"));
     };
     board.screenUnloading = [] { instance().stop(); };
-    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &instance(), &Remote::stop);
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &instance(), &Remote::stop, Qt::UniqueConnection);
 }
 
 bool Remote::listen() {

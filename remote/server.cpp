@@ -1,5 +1,6 @@
 #include "server.h"
 
+#include <QAbstractEventDispatcher>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -68,6 +69,8 @@ void Server::stop() {
     pairing_.close();
     pairing_.endSession();
     pushTimer_.stop();
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
+        disconnect(dispatcher, nullptr, this, nullptr);
     if (phone_) {
         phone_->abort();
         phone_->deleteLater();
@@ -302,15 +305,23 @@ void Server::acceptPhone() {
         socket->setMaxAllowedIncomingMessageSize(256);
         socket->setMaxAllowedIncomingFrameSize(256);
         connect(socket, &QWebSocket::disconnected, socket, &QObject::deleteLater);
+        // The phone only listens on this channel: anything it sends here ends it.
+        connect(socket, &QWebSocket::textMessageReceived, socket, &QWebSocket::abort);
+        connect(socket, &QWebSocket::binaryMessageReceived, socket, &QWebSocket::abort);
         lastPushed_.clear();
         pushIfChanged();
         pushTimer_.start();
+        if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
+            connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &Server::pushIfChanged,
+                    Qt::UniqueConnection);
     }
 }
 
 void Server::pushIfChanged() {
     if (!phone_) {
         pushTimer_.stop();
+        if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
+            disconnect(dispatcher, nullptr, this, nullptr);
         return;
     }
     // A phone whose session ended (replaced, or the remote stopped) hears nothing more.

@@ -43,9 +43,10 @@ public:
     // A flood is cut off here: requests beyond this many in one second are refused.
     static constexpr int maxRequestsPerSecond = 20;
     static constexpr int maxConnections = 16;
-    // How often the board is looked at for changes to push: well within the half second a change on the
-    // laptop may take to reach the phone.
-    static constexpr int pushIntervalMs = 40;
+    // The board is looked at for changes to push whenever the program has handled its events and is
+    // about to wait, so a change on the laptop leaves at once; and at this interval as well, for changes
+    // made while the program never waits (a busy event loop).
+    static constexpr int pushIntervalMs = 50;
 
 signals:
     void paired();
