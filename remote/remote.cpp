@@ -124,16 +124,19 @@ void Remote::openPairing() {
                               address_ + QStringLiteral("#k=") + server_.pairing().secret(),
                               server_.pairing().code(), reachable);
     connect(panel_, &PairingPanel::finished, this, [this] {
-        server_.pairing().close();
         panel_ = nullptr;
+        closePairing();
     });
 }
 
+// With no phone paired there is nothing left to listen for.
 void Remote::closePairing() {
     server_.pairing().close();
     if (panel_)
         panel_->close();
     panel_ = nullptr;
+    if (server_.pairing().session().isEmpty())
+        server_.stop();
 }
 
 void Remote::stop() {

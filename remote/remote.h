@@ -28,7 +28,8 @@ public:
 
     // Starts listening if needed, opens pairing with a fresh secret and code, and shows the panel.
     void openPairing();
-    // Closes the panel, and pairing with it; a paired phone stays.
+    // Closes the panel, and pairing with it; a paired phone stays, and without one the remote stops
+    // listening.
     void closePairing();
     // Ends everything: pairing, the paired phone, listening.
     void stop();

@@ -430,10 +430,11 @@ private slots:
         QVERIFY(r.address().startsWith(QStringLiteral("http://127.0.0.1:")));
         QVERIFY(!r.panel()->findChild<QLabel*>(QStringLiteral("qrCode"))->pixmap().isNull());
 
-        // Closing the panel closes pairing.
+        // Closing the panel closes pairing; with no phone paired, nothing listens any more.
         QTest::keyClick(screen().window.get(), Qt::Key_F3);
         QTRY_VERIFY(!r.panel());
         QVERIFY(!r.server().pairing().isOpen());
+        QVERIFY(!r.server().isListening());
 
         // Pairing closes the panel.
         QTest::keyClick(screen().window.get(), Qt::Key_F3);
@@ -444,6 +445,7 @@ private slots:
                 .status,
             200);
         QTRY_VERIFY(!r.panel());
+        QVERIFY(r.server().isListening());
 
         screen().Command1_Click(1);
         QVERIFY(!r.server().isListening());
