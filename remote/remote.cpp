@@ -136,7 +136,7 @@ void Remote::closePairing() {
         panel_->close();
     panel_ = nullptr;
     if (server_.pairing().session().isEmpty())
-        server_.stop();
+        server_.stopListening();
 }
 
 void Remote::stop() {

@@ -32,6 +32,8 @@ public:
     bool start(const QHostAddress& address, quint16 port);
     // Stops listening, drops every connection and the paired phone, and closes pairing.
     void stop();
+    // Stops listening only: the requests under way are still answered.
+    void stopListening() { tcp_.close(); }
     bool isListening() const { return tcp_.isListening(); }
     quint16 port() const { return tcp_.serverPort(); }
     Pairing& pairing() { return pairing_; }

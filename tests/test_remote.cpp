@@ -436,6 +436,17 @@ private slots:
         QVERIFY(!r.server().pairing().isOpen());
         QVERIFY(!r.server().isListening());
 
+        // Five wrong codes close the panel; the fifth still gets its answer.
+        QTest::keyClick(screen().window.get(), Qt::Key_F3);
+        const QByteArray wrong =
+            r.server().pairing().code() == QStringLiteral("000000") ? "111111" : "000000";
+        Reply last;
+        for (int i = 0; i < remote::Pairing::maxWrong; ++i)
+            last = post(r.server().port(), "/api/pair", R"({"code":")" + wrong + R"("})");
+        QVERIFY(last.text().contains(QStringLiteral("5번 틀려서")));
+        QTRY_VERIFY(!r.panel());
+        QVERIFY(!r.server().isListening());
+
         // Pairing closes the panel.
         QTest::keyClick(screen().window.get(), Qt::Key_F3);
         QVERIFY(r.panel());
