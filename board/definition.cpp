@@ -149,7 +149,6 @@ void main::defineControls() {
     Label7->setFont(platform::font(Face::Gulim, 9.75));
     Label7->setForeColor(white);
     Label7->setTransparent();
-    Label7->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     platform::setDenseCursor(Label7, QStringLiteral(":/assets/hand.cur"));
 
     Frame2 = new Frame(Frame1, 7050, 60, 3195, 615);

@@ -124,7 +124,9 @@ private slots:
             QCOMPARE(b.Command1(i)->Left(), lefts[i]);
         QCOMPARE(b.Frame2->Left(), 9636.0f);
         QCOMPARE(b.Command1(4)->Left(), 14355.0f);
+        // The publisher line's box is centred by the layout; its text stands at the box's left edge.
         QCOMPARE(b.Label7->Left(), (15360.0f - 5865.0f) / 2);
+        QCOMPARE(b.Label7->alignment() & Qt::AlignHorizontal_Mask, Qt::Alignment(Qt::AlignLeft));
         QCOMPARE(b.Picture2->Left(), (15360.0f - 5535.0f) / 2);
         QVERIFY(!b.Picture2->Visible());
     }
