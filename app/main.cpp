@@ -9,7 +9,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("scoreboard"));
-    QApplication::setApplicationDisplayName(QStringLiteral("NUV 점수판"));
+    // No display name: Qt would add it to every window title on X11 ("데이타 저장 — NUV 점수판"). Each
+    // window names itself (platform::FormWindow, the dialogs).
     QApplication::setStyle(QStringLiteral("Fusion"));
     board::main::instance().showSetupScreen = [] { setup::FRMlogo::instance().Show(); };
     remote::Remote::attachTo(board::main::instance());

@@ -1,10 +1,12 @@
 #include "form_window.h"
 
+#include "dialogs.h"
 #include "fonts.h"
 #include "pictures.h"
 #include "twips.h"
 
 #include <QCloseEvent>
+#include <QWindow>
 
 namespace platform {
 
@@ -31,6 +33,13 @@ float FormWindow::ScaleHeight() const {
 float FormWindow::OuterWidth() const {
     const int frame = frameGeometry().width();
     return static_cast<float>(std::max(frame, width()) * twipsPerPixel);
+}
+
+void FormWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Only the native title: the caption the screens read back stays as designed, empty.
+    if (windowTitle().isEmpty() && windowHandle())
+        windowHandle()->setTitle(programTitle());
 }
 
 void FormWindow::resizeEvent(QResizeEvent* event) {

@@ -16,7 +16,8 @@ public:
     explicit FormWindow(Qt::WindowFlags flags);
 
     // What every screen's window carries: its caption, the application icon, the screens' default font
-    // and its background colour.
+    // and its background colour. A window without a caption (the board) still names the program to the
+    // task bar and the window switcher, which would otherwise show the executable's name.
     void setDesign(const QString& caption, const QColor& background);
 
     // Client area in twips.
@@ -35,6 +36,7 @@ public:
     std::function<void()> onClose;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 };

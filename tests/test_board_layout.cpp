@@ -4,6 +4,7 @@
 #include "support.h"
 
 #include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -129,6 +130,15 @@ private slots:
         QCOMPARE(b.Label7->alignment() & Qt::AlignHorizontal_Mask, Qt::Alignment(Qt::AlignLeft));
         QCOMPARE(b.Picture2->Left(), (15360.0f - 5535.0f) / 2);
         QVERIFY(!b.Picture2->Visible());
+    }
+
+    // The caption stays empty as designed; the task bar still names the program.
+    void windowTitle() {
+        startTeams({});
+        QVERIFY(testing::showBoardSized(1024, 768));
+        board::main& b = screen();
+        QCOMPARE(b.window->windowTitle(), QString());
+        QCOMPARE(b.window->windowHandle()->title(), QStringLiteral("NUV 점수판"));
     }
 
     void noTeamsShowsTheBackgroundOnly() {

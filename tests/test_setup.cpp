@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <QWindow>
 
 using platform::Int16;
 
@@ -121,6 +122,7 @@ private slots:
         setup::FRMlogo& s = showScreen();
         platform::FormWindow* w = s.window.get();
         QCOMPARE(w->windowTitle(), u("NUV 점수판"));
+        QCOMPARE(w->windowHandle()->title(), u("NUV 점수판"));
         QCOMPARE(w->size(), QSize(396, 339));
         QCOMPARE(w->minimumSize(), w->maximumSize());
         const Qt::WindowFlags flags = w->windowFlags();
