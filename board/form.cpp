@@ -14,6 +14,7 @@ void main::Load() {
         return;
     // Maximised without a title bar: the board fills the projector.
     window = platform::openWindow(Qt::Window | Qt::FramelessWindowHint);
+    window->setUndrawnSizableFrame();
     defineControls();
     connectEvents();
     Form_Load();

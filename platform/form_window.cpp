@@ -32,7 +32,7 @@ float FormWindow::ScaleHeight() const {
 }
 float FormWindow::OuterWidth() const {
     const int frame = frameGeometry().width();
-    return static_cast<float>(std::max(frame, width()) * twipsPerPixel);
+    return static_cast<float>(std::max(frame, width()) * twipsPerPixel + 2 * undrawnFrameTwips_);
 }
 
 void FormWindow::showEvent(QShowEvent* event) {

@@ -25,6 +25,11 @@ public:
     float ScaleHeight() const;
     // Outer width in twips, frame included.
     float OuterWidth() const;
+    // A window that fills its screen without the sizable frame it is designed with (the board, which has
+    // no title bar either) still counts that frame in its outer width, on both sides: a client area of
+    // 15360 twips is 15480 wide outside.
+    void setUndrawnSizableFrame() { undrawnFrameTwips_ = sizableFrameTwips; }
+    static constexpr double sizableFrameTwips = 60;
 
     // The screen rule (screen_choice.cpp): a window opens on the screen holding the centre of the screen
     // window the operator has open, or on the primary screen when there is none.
@@ -39,6 +44,9 @@ protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    double undrawnFrameTwips_ = 0;
 };
 
 // Hides the window now and deletes it later: a screen is unloaded from its own buttons' handlers, and a

@@ -119,6 +119,10 @@ private slots:
         QVERIFY(testing::showBoardSized(1024, 768));
         board::main& b = screen();
         QCOMPARE(b.Frame1->Width(), 15360.0f);
+        // The sizable frame is not drawn, but it counts in the outer width: 60 twips a side.
+        QCOMPARE(b.window->ScaleWidth(), 15360.0f);
+        QCOMPARE(b.window->OuterWidth(), 15480.0f);
+        QCOMPARE(b.window->frameGeometry(), b.window->geometry());
         QCOMPARE(b.Frame1->Top(), 11520.0f - 1035.0f);
         const float lefts[] = {120, 2529, 4938, 7347};
         for (int i = 0; i < 4; ++i)

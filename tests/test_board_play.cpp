@@ -18,8 +18,9 @@ board::main& screen() {
     return board::main::instance();
 }
 
-// 1032 pixels are 15480 twips: with bar 0 starting at 2745, Span is 12735 and Bar_Room 10735.
-constexpr int boardWidth = 1032;
+// A client area of 1024 pixels is 15360 twips, 15480 with the sizable frame: with bar 0 starting at
+// 2745, Span is 12735 and Bar_Room 10615.
+constexpr int boardWidth = 1024;
 constexpr double barRoom = boardWidth * 15 - 2745 - 2000;
 
 // So long that the real timers never tick while a test ticks them by hand.
@@ -43,7 +44,7 @@ void startTeams(const QList<int>& scores, int maxScore = 500, Int16 runSpeed = h
 void showBoard() {
     board::main& b = screen();
     QVERIFY(testing::showBoardSized(boardWidth, 700));
-    QCOMPARE(b.window->OuterWidth(), float(boardWidth * 15));
+    QCOMPARE(b.window->OuterWidth(), float(boardWidth * 15 + 120));
     QVERIFY(QTest::qWaitForWindowActive(b.window.get()));
 }
 
@@ -286,6 +287,8 @@ private slots:
         QTest::addColumn<bool>("ready");
         // Before each row every Step_Width is 7 and every Step_Score 99.5, as left by an earlier race.
         QTest::newRow("100 of 500 over 12735") << 0 << 100 << 500 << 11 << 100 / 30.0 << true;
+        // 12735 / 225 = 56.6; without the frame in the outer width it would be 12615 / 225 = 56.07.
+        QTest::newRow("a whole maximum over 12735") << 0 << 500 << 500 << 57 << 500 / 30.0 << true;
         QTest::newRow("nothing pending") << 0 << 0 << 500 << 0 << 0.0 << false;
         QTest::newRow("negative pending") << 0 << -20 << 500 << -2 << -20 / 30.0 << true;
         QTest::newRow("maximum 0 keeps the step") << 0 << 100 << 0 << 7 << 100 / 30.0 << true;
