@@ -97,6 +97,44 @@ struct RealSound {
     ~RealSound() { platform::Sound::install(nullptr); }
 };
 
+// The canvas pixels a runner frame covers when painted at a bar's end on a row's top: 1965 twips wide,
+// squeezed to 700 twips high.
+QRect runnerArea(double barEnd, double top) {
+    const auto px = [](double twips) { return static_cast<int>(std::lround(twips / 15)); };
+    return QRect(QPoint(px(barEnd), px(top)), QPoint(px(barEnd + 1965) - 1, px(top + 700) - 1));
+}
+
+// Mean difference per colour channel of two pictures of the same size.
+double difference(const QImage& a, const QImage& b) {
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
+            sum +=
+                std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) + std::abs(p.blue() - q.blue());
+        }
+    return sum / (3.0 * a.width() * a.height());
+}
+
+// Which of the six frames of the runner strip (rows 60k to 60k + 59), squeezed into the area, the
+// canvas shows there; -1 when none does.
+int runnerFrameShown(const QImage& canvas, const QRect& area) {
+    const QImage strip(QStringLiteral(":/assets/runner.bmp"));
+    const QImage shown = canvas.copy(area);
+    int best = -1;
+    double bestDifference = 4; // what smoothing may leave; another frame differs by far more
+    for (int k = 0; k < 6; ++k) {
+        const QImage frame = strip.copy(0, 60 * k, 131, 60)
+                                 .scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const double d = difference(shown, frame);
+        if (d < bestDifference) {
+            best = k;
+            bestDifference = d;
+        }
+    }
+    return best;
+}
+
 } // namespace
 
 class BoardPlayTest : public QObject {
@@ -384,6 +422,61 @@ private slots:
         QCOMPARE(b.Team_Label(2)->Width(), exactWidth(finalScore, maxScore));
         QCOMPARE(g.Team_Score(1), 100);
         QCOMPARE(b.Team_Label(1)->Width(), otherWidth);
+    }
+
+    // Each tick paints frame Tick of the strip at the end of the bar as it has just grown, on the row's top.
+    void runnerFrames_data() {
+        QTest::addColumn<int>("ticked");
+        QTest::addColumn<int>("frame");
+        QTest::newRow("first tick, frame 0") << 1 << 0;
+        QTest::newRow("second tick, frame 1") << 2 << 1;
+        QTest::newRow("fourth tick, frame 3") << 4 << 3;
+        QTest::newRow("sixth tick, frame 5") << 6 << 5;
+        QTest::newRow("seventh tick, frame 0 again") << 7 << 0;
+        QTest::newRow("41st tick") << 41 << 4;
+    }
+    void runnerFrames() {
+        QFETCH(int, ticked);
+        QFETCH(int, frame);
+        startTeams({100, 100});
+        showBoard();
+        board::main& b = screen();
+        b.Add_Score(0) = 300; // 34 twips a tick
+        QTest::mouseClick(b.Command1(0), Qt::LeftButton);
+        ticks(ticked);
+        const double barEnd = std::nearbyint(b.Team_Label(0)->Left() + b.Team_Label(0)->Width());
+        QCOMPARE(barEnd, 2745 + 100 / 500.0 * barRoom + 34.0 * ticked);
+        const QImage& canvas = b.Picture1->surface();
+        QCOMPARE(runnerFrameShown(canvas, runnerArea(barEnd, b.Team_CMD(0)->Top())), frame);
+        // The team without pending points runs on the spot at its bar's end.
+        const double stillEnd = std::nearbyint(b.Team_Label(1)->Left() + b.Team_Label(1)->Width());
+        QCOMPARE(runnerFrameShown(canvas, runnerArea(stillEnd, b.Team_CMD(1)->Top())), frame);
+    }
+
+    // Frames are painted over one another without erasing: below the bar (465 twips high against the
+    // frame's 700) they leave a trail, which the next full redraw wipes.
+    void runnerTrailUntilTheRedraw() {
+        startTeams({100, 100});
+        showBoard();
+        board::main& b = screen();
+        const QImage before = b.Picture1->surface().copy();
+        const double top = b.Team_CMD(0)->Top();
+        const double startEnd = std::nearbyint(b.Team_Label(0)->Left() + b.Team_Label(0)->Width());
+        b.Add_Score(0) = 300;
+        QTest::mouseClick(b.Command1(0), Qt::LeftButton);
+        ticks(60);
+        // Below the bar, right of the runner that stood there before the race and up to the right edge of
+        // the runner now: grass before the race, the runners' feet during it.
+        const double endNow = std::nearbyint(b.Team_Label(0)->Left() + b.Team_Label(0)->Width());
+        const QRect below(runnerArea(startEnd, top + 465).topRight() + QPoint(1, 0),
+                          runnerArea(endNow, top).bottomRight());
+        QVERIFY(below.width() > 100 && below.height() > 10);
+        QVERIFY(b.Picture1->surface().copy(below) != before.copy(below));
+        b.Set_Board();
+        QCOMPARE(b.Picture1->surface().copy(below), before.copy(below));
+        ticks(6 * b.Race_Left + 1); // the race ends with a full redraw too
+        QVERIFY(!b.Timer1->Enabled());
+        QCOMPARE(b.Picture1->surface().copy(below), before.copy(below));
     }
 
     void raceOnTheRealTimer() {
