@@ -60,6 +60,7 @@ TextBox* readOut(Frame* strip, double left, double width, const QString& text) {
     box->setRightAligned(true);
     box->setFlatBorder(true);
     box->setTabStop(false);
+    box->setDisplayOnly();
     return box;
 }
 
@@ -120,6 +121,7 @@ void main::defineControls() {
         bar->setRightAligned(true);
         bar->setFlatBorder(true);
         bar->setTabStop(false);
+        bar->setDisplayOnly();
         bar->hide();
         Team_Label(i) = bar;
     }

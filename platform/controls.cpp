@@ -191,10 +191,86 @@ void TextBox::setTabStop(bool stop) {
     setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
+void TextBox::setDisplayOnly() {
+    displayOnly_ = true;
+    setReadOnly(true);
+    setAcceptDrops(false);
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    setDragEnabled(false);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
+// A read-only line edit still takes an input method's commit, so it is refused here.
+void TextBox::inputMethodEvent(QInputMethodEvent* event) {
+    if (displayOnly_)
+        event->ignore();
+    else
+        QLineEdit::inputMethodEvent(event);
+}
+
+// A display-only box takes the focus from any button and does nothing else with the mouse: the middle
+// button would paste the primary selection on X11, and a drag would select (and show) part of a score.
+void TextBox::mousePressEvent(QMouseEvent* event) {
+    if (!displayOnly_) {
+        QLineEdit::mousePressEvent(event);
+        return;
+    }
+    event->accept();
+    if (focusPolicy() & Qt::ClickFocus)
+        setFocus(Qt::MouseFocusReason);
+}
+
+void TextBox::mouseMoveEvent(QMouseEvent* event) {
+    if (displayOnly_)
+        event->accept();
+    else
+        QLineEdit::mouseMoveEvent(event);
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (displayOnly_)
+        event->accept();
+    else
+        QLineEdit::mouseReleaseEvent(event);
+}
+
+void TextBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (displayOnly_)
+        event->accept();
+    else
+        QLineEdit::mouseDoubleClickEvent(event);
+}
+
+// Drops are refused here as well as by acceptDrops(): a drop event can reach the box by other roads.
+void TextBox::dragEnterEvent(QDragEnterEvent* event) {
+    if (displayOnly_)
+        event->ignore();
+    else
+        QLineEdit::dragEnterEvent(event);
+}
+
+void TextBox::dragMoveEvent(QDragMoveEvent* event) {
+    if (displayOnly_)
+        event->ignore();
+    else
+        QLineEdit::dragMoveEvent(event);
+}
+
+void TextBox::dropEvent(QDropEvent* event) {
+    if (displayOnly_)
+        event->ignore();
+    else
+        QLineEdit::dropEvent(event);
+}
+
 void TextBox::keyPressEvent(QKeyEvent* event) {
-    // KeyDown comes first, as it does for any key; the key then edits the text in the usual way.
+    // KeyDown comes first, as it does for any key; the key then edits the text in the usual way. A
+    // display-only box passes its keys on to its container (select all would show a highlight).
     emit KeyDown(virtualKey(event), shiftState(event->modifiers()));
-    QLineEdit::keyPressEvent(event);
+    if (displayOnly_)
+        event->ignore();
+    else
+        QLineEdit::keyPressEvent(event);
 }
 
 void TextBox::focusInEvent(QFocusEvent* event) {

@@ -79,6 +79,9 @@ public:
     // Flat with a one-pixel border, instead of the sunken 3-D edge.
     void setFlatBorder(bool flat);
     void setTabStop(bool stop);
+    // Shows only what the program writes (a score bar, a read-out): no typing, no paste by keys, menu or
+    // the middle button, no drop, no selection. A click still gives it the focus, which raises GotFocus.
+    void setDisplayOnly();
 
 signals:
     void KeyDown(int keyCode, int shift);
@@ -88,10 +91,19 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     QColor back_;
     bool flatBorder_ = false;
+    bool displayOnly_ = false;
 };
 
 // A label; transparent (the surface behind shows through) or opaque in its back colour.

@@ -6,6 +6,8 @@
 #include "support.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
@@ -294,6 +296,86 @@ private slots:
         QCOMPARE(b.Team_Label(1)->Width(), width);
         QTest::mouseClick(b.Command3, Qt::LeftButton);
         QCOMPARE(b.Team_CMD(1)->Caption(), typed);
+    }
+
+    // The score bars and the two read-outs show only what the board writes into them. Each row tries one
+    // road in: a drop, a paste by key, by the menu or by the middle button (primary selection), typing,
+    // an input method's commit. Then the next race counts on from the score, not from the text.
+    void barsAndReadOutsTakeNoInput_data() {
+        QTest::addColumn<QString>("control"); // "bar", "Text4" or "Text5"
+        QTest::addColumn<QString>("road");
+        for (const char* control : {"bar", "Text4", "Text5"})
+            for (const char* road : {"drop", "ctrl+v", "shift+insert", "menu", "middle", "typing",
+                                     "backspace", "delete", "ctrl+x", "input method"})
+                QTest::addRow("%s, %s", control, road)
+                    << QString::fromLatin1(control) << QString::fromLatin1(road);
+    }
+    void barsAndReadOutsTakeNoInput() {
+        QFETCH(QString, control);
+        QFETCH(QString, road);
+        startTeams({120, 300});
+        showBoard();
+        board::main& b = screen();
+        platform::TextBox* box = control == "Text4"   ? b.Text4
+                                 : control == "Text5" ? b.Text5
+                                                      : b.Team_Label(0);
+        const QString shown = box->Text();
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->setText(QStringLiteral("9999"));
+        if (clipboard->supportsSelection())
+            clipboard->setText(QStringLiteral("9999"), QClipboard::Selection);
+        const QPoint middle = box->rect().center();
+
+        if (road == "drop") {
+            QMimeData data;
+            data.setText(QStringLiteral("9999"));
+            QDragEnterEvent enter(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(box, &enter);
+            QDropEvent drop(QPointF(middle), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(box, &drop);
+            QVERIFY(!drop.isAccepted());
+            QVERIFY(!box->acceptDrops());
+        } else if (road == "menu") {
+            QContextMenuEvent menu(QContextMenuEvent::Mouse, middle, box->mapToGlobal(middle));
+            QApplication::sendEvent(box, &menu);
+            QWidget* popup = QApplication::activePopupWidget();
+            if (popup)
+                popup->close();
+            QVERIFY(!popup);
+        } else if (road == "middle") {
+            QTest::mouseClick(box, Qt::MiddleButton, Qt::NoModifier, middle);
+        } else if (road == "input method") {
+            QInputMethodEvent commit(QString(), {});
+            commit.setCommitString(QStringLiteral("9999"));
+            QApplication::sendEvent(box, &commit);
+        } else {
+            box->setFocus(); // the keys go to the box itself, whether or not it keeps the focus
+            const auto key = [&](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+                QTest::keyClick(box, k, m);
+            };
+            if (road == "ctrl+v")
+                key(Qt::Key_V, Qt::ControlModifier);
+            else if (road == "shift+insert")
+                key(Qt::Key_Insert, Qt::ShiftModifier);
+            else if (road == "typing")
+                QTest::keyClicks(box, QStringLiteral("9"));
+            else if (road == "backspace")
+                key(Qt::Key_Backspace);
+            else if (road == "delete")
+                key(Qt::Key_Home), key(Qt::Key_Delete);
+            else
+                key(Qt::Key_A, Qt::ControlModifier), key(Qt::Key_X, Qt::ControlModifier);
+        }
+        QCOMPARE(box->Text(), shown);
+        QVERIFY(box->selectedText().isEmpty());
+
+        // 100 pending for team 0 count up by 3 a cycle from its score, 120.
+        b.Add_Score(0) = 100;
+        QTest::mouseClick(b.Command1(0), Qt::LeftButton);
+        ticks(6);
+        QCOMPARE(b.Team_Label(0)->Text(), QStringLiteral("123"));
+        QCOMPARE(b.Text4->Text(), QStringLiteral("500"));
+        QCOMPARE(b.Text5->Text(), QString::number(handTicked));
     }
 
     void keyboardOnATeamButtonOpensNothing() {
