@@ -104,6 +104,9 @@ void main::defineControls() {
     // The board canvas and its team rows.
     Picture1 = new platform::Canvas(w, 150, 240, 8055, 7605);
     Picture1->hide();
+    // A picture box is a tab stop, the first: the board opens with the focus on its canvas, where Enter
+    // or Space does nothing, rather than on the door that ends the program.
+    Picture1->setFocusPolicy(Qt::StrongFocus);
     Text1 = new TextBox(Picture1, 2850, 1800, 2505, 525);
     Text1->setFont(platform::font(Face::Gulim, 24, true));
     Text1->setRightAligned(true);
@@ -194,12 +197,12 @@ void main::defineControls() {
     platform::stackTopmostFirst({Picture2, Frame1, Picture1});
 
     std::vector<std::pair<int, QWidget*>> tabOrder = {
-        {1, Frame1},       {2, Command1(4)}, {3, Command1(3)}, {4, Command1(2)}, {5, Command1(0)},
-        {11, Command1(1)}, {12, Text1},      {13, Picture2},   {14, Label1},     {15, Label2},
-        {16, Text2},       {17, Label3},     {18, Text3},      {19, Label4},     {20, Label5},
-        {21, Command2},    {27, Label7},     {28, Frame2},     {29, Text4},      {30, Command3},
-        {31, Command4},    {32, Label6},     {33, Text5},      {34, Command5},   {35, Command6},
-        {36, Label8},
+        {0, Picture1},    {1, Frame1},       {2, Command1(4)}, {3, Command1(3)}, {4, Command1(2)},
+        {5, Command1(0)}, {11, Command1(1)}, {12, Text1},      {13, Picture2},   {14, Label1},
+        {15, Label2},     {16, Text2},       {17, Label3},     {18, Text3},      {19, Label4},
+        {20, Label5},     {21, Command2},    {27, Label7},     {28, Frame2},     {29, Text4},
+        {30, Command3},   {31, Command4},    {32, Label6},     {33, Text5},      {34, Command5},
+        {35, Command6},   {36, Label8},
     };
     for (int i = 0; i < teamRows; ++i) {
         tabOrder.emplace_back(rowDesign[i].buttonTabIndex, Team_CMD(i));

@@ -3,6 +3,7 @@
 #include "game/module1.h"
 #include "support.h"
 
+#include <QApplication>
 #include <QTest>
 #include <QWindow>
 
@@ -143,6 +144,52 @@ private slots:
         board::main& b = screen();
         QCOMPARE(b.window->windowTitle(), QString());
         QCOMPARE(b.window->windowHandle()->title(), QStringLiteral("NUV 점수판"));
+    }
+
+    // The board opens with the focus on its canvas; Tab then walks the command bar, the team buttons of
+    // rows 0 to 4, the load button, the settings dialog when it is open, the arrows, the team buttons of
+    // rows 5 to 9, and back to the canvas. Rows not in play, the entry box, the bars and the read-outs
+    // are passed over.
+    void tabOrder_data() {
+        QTest::addColumn<int>("teams");
+        QTest::addColumn<bool>("dialogOpen");
+        QTest::newRow("3 teams") << 3 << false;
+        QTest::newRow("6 teams") << 6 << false;
+        QTest::newRow("10 teams") << 10 << false;
+        QTest::newRow("7 teams, settings dialog open") << 7 << true;
+    }
+    void tabOrder() {
+        QFETCH(int, teams);
+        QFETCH(bool, dialogOpen);
+        game::Module1& g = game::state();
+        g.Team_Count = platform::Int16(teams);
+        for (int i = 0; i < teams; ++i)
+            g.Team_Name(i) = QString::number(i);
+        g.Max_Score = 500;
+        QVERIFY(testing::showBoardSized(1024, 768));
+        board::main& b = screen();
+        QVERIFY(QTest::qWaitForWindowActive(b.window.get()));
+        QCOMPARE(QApplication::focusWidget(), b.Picture1);
+        if (dialogOpen) {
+            b.showSettingsDialog();
+            b.Picture1->setFocus();
+        }
+        QList<QWidget*> expected{b.Command1(4), b.Command1(3), b.Command1(2), b.Command1(0)};
+        for (int i = 0; i < std::min(teams, 5); ++i)
+            expected << b.Team_CMD(i);
+        expected << b.Command1(1);
+        if (dialogOpen)
+            expected << b.Text2 << b.Text3 << b.Command2;
+        expected << b.Command3 << b.Command4 << b.Command5 << b.Command6;
+        for (int i = 5; i < teams; ++i)
+            expected << b.Team_CMD(i);
+        expected << b.Picture1;
+        QList<QWidget*> walked;
+        for (int i = 0; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            walked << QApplication::focusWidget();
+        }
+        QCOMPARE(walked, expected);
     }
 
     void noTeamsShowsTheBackgroundOnly() {
