@@ -58,6 +58,10 @@ void main::Text1_KeyDown(int keyCode, int /*shift*/) {
             skipOnError([&] { Text4->setText(platform::numberText(g.Max_Score)); });
         }
     }
+    // The focus goes back to the team's button before the box hides: left to the tab order it would
+    // pass to the next control, the maximum score's ▲, and a second Enter would raise the maximum.
+    // Enter on a team button does nothing.
+    skipOnError([&] { Team_CMD(Edit_Team)->setFocus(Qt::OtherFocusReason); });
     skipOnError([&] { Text1->hide(); });
 }
 

@@ -8,6 +8,7 @@
 #include "platform/dialogs.h"
 #include "platform/failure.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QKeySequence>
 #include <QShortcut>
@@ -100,7 +101,7 @@ void main::Command2_Click() {
     skipOnError([&] { Text5->setText(platform::numberText(g.Run_Speed)); });
     skipOnError([&] { Text4->setText(platform::numberText(g.Max_Score)); });
     skipOnError([&] { Set_Board(); });
-    skipOnError([&] { Picture2->hide(); });
+    skipOnError([&] { hideSettingsDialog(); });
 }
 
 void main::Label7_Click() {
@@ -147,7 +148,13 @@ void main::showSettingsDialog() {
     skipOnError([&] { Text2->selectAll(); });
 }
 
+// The focus leaves the dialog for the canvas first: left to the tab order it would pass to the maximum
+// score's ▲, and the Enter that applied the dialog, pressed again, would raise the maximum.
 void main::hideSettingsDialog() {
+    skipOnError([&] {
+        if (Picture2->isAncestorOf(QApplication::focusWidget()))
+            Picture1->setFocus(Qt::OtherFocusReason);
+    });
     skipOnError([&] { Picture2->hide(); });
 }
 

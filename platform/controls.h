@@ -31,7 +31,8 @@ inline constexpr int LeftButton = 1, RightButton = 2, MiddleButton = 4;
 inline constexpr int KeyReturn = 13;
 
 // A graphical command button: paints its own background colour, picture (centred) and caption instead
-// of the system button face. Raised and sunk with a bevel; a flat one has a one-pixel border.
+// of the system button face. Raised and sunk with a bevel; a flat one has a one-pixel border. Space and
+// Enter click it when it has the focus.
 class CommandButton : public QAbstractButton, public TwipsGeometry {
     Q_OBJECT
 public:
@@ -56,6 +57,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QColor back_;

@@ -378,6 +378,76 @@ private slots:
         QCOMPARE(b.Text5->Text(), QString::number(handTicked));
     }
 
+    // Enter clicks a focused command button, as Space does; on a team button it opens nothing, and a
+    // held Enter clicks once.
+    void enterPressesTheFocusedButton_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("held");
+        QTest::addColumn<bool>("raceStarted");
+        QTest::addColumn<int>("maxScore");
+        QTest::newRow("Enter on start") << "start" << int(Qt::Key_Return) << false << true << 500;
+        QTest::newRow("Enter of the number pad on start")
+            << "start" << int(Qt::Key_Enter) << false << true << 500;
+        QTest::newRow("Space on start") << "start" << int(Qt::Key_Space) << false << true << 500;
+        QTest::newRow("Enter on the maximum's up arrow")
+            << "up" << int(Qt::Key_Return) << false << false << 600;
+        QTest::newRow("Enter held on the up arrow") << "up" << int(Qt::Key_Return) << true << false << 600;
+        QTest::newRow("Enter on a team button") << "team" << int(Qt::Key_Return) << false << false << 500;
+    }
+    void enterPressesTheFocusedButton() {
+        QFETCH(QString, button);
+        QFETCH(int, key);
+        QFETCH(bool, held);
+        QFETCH(bool, raceStarted);
+        QFETCH(int, maxScore);
+        startTeams({120, 300});
+        showBoard();
+        board::main& b = screen();
+        b.Add_Score(0) = 100;
+        QWidget* target = button == "start" ? b.Command1(0) : button == "up" ? b.Command3 : b.Team_CMD(1);
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key(key));
+        if (held)
+            for (int i = 0; i < 3; ++i) {
+                QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+                QApplication::sendEvent(target, &repeat);
+            }
+        QCOMPARE(b.Timer1->Enabled(), raceStarted);
+        QCOMPARE(game::state().Max_Score, maxScore);
+        QVERIFY(!b.Text1->isVisible());
+    }
+
+    // After an entry the focus is back on the team's button, so a second Enter starts nothing: not a
+    // race, not a raised maximum (the next control in the tab order is the maximum's up arrow).
+    void secondEnterAfterAnEntryDoesNothing_data() {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("maxScore");
+        QTest::newRow("points") << int(Qt::LeftButton) << "25" << 500;
+        QTest::newRow("points raising the maximum") << int(Qt::LeftButton) << "400" << 800;
+        QTest::newRow("a name") << int(Qt::RightButton) << "새 이름" << 500;
+    }
+    void secondEnterAfterAnEntryDoesNothing() {
+        QFETCH(int, button);
+        QFETCH(QString, typed);
+        QFETCH(int, maxScore);
+        startTeams({120, 300});
+        showBoard();
+        board::main& b = screen();
+        press(1, Qt::MouseButton(button));
+        typeOver(typed);
+        enter();
+        QVERIFY(!b.Text1->isVisible());
+        QCOMPARE(QApplication::focusWidget(), b.Team_CMD(1));
+        const int pending = b.Add_Score(1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!b.Timer1->Enabled());
+        QVERIFY(!b.Text1->isVisible());
+        QCOMPARE(game::state().Max_Score, maxScore);
+        QCOMPARE(b.Add_Score(1), pending);
+    }
+
     void keyboardOnATeamButtonOpensNothing() {
         startTeams({120, 300});
         showBoard();
@@ -800,6 +870,12 @@ private slots:
         QCOMPARE(b.Team_Label(0)->Width(), exactWidth(250, maxScore));
         QCOMPARE(b.Timer1->Interval(), speed);
         QVERIFY(!b.Picture2->isVisible());
+        // The focus leaves the dialog for the canvas, where a second Enter changes nothing.
+        if (byEnter) {
+            QCOMPARE(QApplication::focusWidget(), b.Picture1);
+            QTest::keyClick(b.Picture1, Qt::Key_Return);
+            QCOMPARE(g.Max_Score, maxScore);
+        }
     }
 
     // ---- the command bar ----

@@ -377,6 +377,31 @@ private slots:
             QCOMPARE(s.Text1->Text(), s.Team(s.Edit_Index)->Caption());
     }
 
+    // Enter presses the focused button, as Space does: the screen opens with the focus on "시작".
+    void enterPressesTheFocusedButton_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Enter of the number pad") << int(Qt::Key_Enter);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
+    void enterPressesTheFocusedButton() {
+        QFETCH(int, key);
+        testing::Environment env;
+        setup::FRMlogo& s = showScreen();
+        tick(2);
+        enter();
+        // The editor hides and the focus passes on to box 0, where Enter does nothing.
+        QCOMPARE(QApplication::focusWidget(), s.Team(0));
+        QTest::keyClick(s.Team(0), Qt::Key_Return);
+        QVERIFY(s.isLoaded());
+        QCOMPARE(values(), (QList<int>{0, 0, 1, 0, 0, 0, 0, 0, 0, 0}));
+        s.Cmd(0)->setFocus();
+        QTest::keyClick(s.Cmd(0), Qt::Key(key));
+        QVERIFY(board::main::instance().isLoaded());
+        QCOMPARE(teamsInPlay(), QStringList{u("사랑:0")});
+        flushDeletes();
+    }
+
     // An empty caption ticked at the start is a team named "".
     void emptyNameStarts() {
         testing::Environment env;
