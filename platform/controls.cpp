@@ -8,7 +8,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
+#include <QStylePainter>
 
 namespace platform {
 
@@ -412,6 +414,21 @@ void CheckBox::setColors(const QColor& back, const QColor& fore) {
 
 void CheckBox::nextCheckState() {
     setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+}
+
+// The greyed state is the ticked box drawn in greys: the tick in the grey of disabled text, the square
+// in the button face's grey.
+void CheckBox::paintEvent(QPaintEvent*) {
+    QStylePainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    if (checkState() == Qt::PartiallyChecked) {
+        option.state &= ~QStyle::State_NoChange;
+        option.state |= QStyle::State_On;
+        option.palette.setColor(QPalette::Text, greyedTick);
+        option.palette.setColor(QPalette::Base, greyedSquare);
+    }
+    p.drawControl(QStyle::CE_CheckBox, option);
 }
 
 // ---- ListBox ----------------------------------------------------------------------------------------

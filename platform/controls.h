@@ -146,15 +146,16 @@ private:
     QColor captionColor_;
 };
 
-// A check box whose Value is 0 (empty), 1 (ticked) or 2 (greyed). Setting Value from code raises Click
-// just as a click does, and so does every change of the value; a click turns a greyed box into a ticked
-// one, never into a greyed one.
+// A check box whose Value is 0 (empty), 1 (ticked) or 2 (greyed: a grey tick on a grey square, not the
+// style's part-filled square). Setting Value from code raises Click just as a click does, and so does
+// every change of the value; a click turns a greyed box into a ticked one, never into a greyed one.
 class CheckBox : public QCheckBox, public TwipsGeometry {
     Q_OBJECT
 public:
     CheckBox(QWidget* container, double left, double top, double width, double height,
              const QString& caption);
 
+    static constexpr QRgb greyedTick = 0xff808080, greyedSquare = 0xffc0c0c0;
     int Value() const;
     void setValue(int value);
     QString Caption() const { return text(); }
@@ -166,6 +167,7 @@ signals:
 
 protected:
     void nextCheckState() override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A single-selection list of texts in the order they were added. Click comes whenever the selected

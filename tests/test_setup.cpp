@@ -319,6 +319,37 @@ private slots:
         QVERIFY(!screen().Text1->isVisible());
     }
 
+    // A greyed box shows the tick of a ticked box, in grey on a grey square, not a part-filled square.
+    void greyedTick() {
+        testing::Environment env;
+        setup::FRMlogo& s = showScreen();
+        s.Load_Busy = true; // no name editor for the tick
+        platform::CheckBox* box = s.Team(0);
+        const auto drawn = [&](int value) {
+            box->setValue(value);
+            return box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        const QImage empty = drawn(0), ticked = drawn(1), greyed = drawn(2);
+        // The tick: where the ticked box is dark and the empty one is not.
+        int tick = 0, greyTick = 0, greySquare = 0;
+        double tickLightness = 0;
+        for (int y = 0; y < empty.height(); ++y)
+            for (int x = 0; x < empty.width(); ++x) {
+                const QRgb g = greyed.pixel(x, y);
+                greySquare += g == platform::CheckBox::greyedSquare;
+                if (ticked.pixel(x, y) == empty.pixel(x, y) || qGray(ticked.pixel(x, y)) >= 100)
+                    continue;
+                ++tick;
+                tickLightness += qGray(g);
+                greyTick += qGray(g) >= 90 && qGray(g) <= 170 && std::abs(qRed(g) - qBlue(g)) < 12;
+            }
+        QVERIFY(tick > 10);
+        QVERIFY2(greyTick >= 0.8 * tick, qPrintable(QStringLiteral("%1 of %2").arg(greyTick).arg(tick)));
+        // The tick stands out from its grey square (a part-filled square would be one grey).
+        QVERIFY(greySquare > 20);
+        QVERIFY(tickLightness / tick < qGray(platform::CheckBox::greyedSquare) - 40);
+    }
+
     // ---- renaming ----
 
     void tickOpensTheEditorOverTheCaption() {
