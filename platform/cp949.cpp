@@ -136,7 +136,34 @@ Encoded encode(const QString& text) {
     return result;
 }
 
-QString decode(QByteArrayView bytes) {
+namespace {
+
+bool isLead(unsigned char byte) {
+    return byte >= 0x81 && byte <= 0xFE;
+}
+bool isTrail(unsigned char byte) {
+    return (byte >= 0x41 && byte <= 0x5A) || (byte >= 0x61 && byte <= 0x7A) || (byte >= 0x81 && byte <= 0xFE);
+}
+
+// Whether the text ends in a lead byte whose trail byte is cut off ("이" is B9 CF; a line ending in B9).
+// A lead byte followed by a byte that can't be a trail byte stands alone, and the next byte starts afresh.
+bool endsInCutLead(QByteArrayView bytes) {
+    const qsizetype n = bytes.size();
+    qsizetype at = 0;
+    while (at < n) {
+        const auto byte = static_cast<unsigned char>(bytes[at]);
+        if (!isLead(byte)) {
+            ++at;
+        } else if (at + 1 == n) {
+            return true;
+        } else {
+            at += isTrail(static_cast<unsigned char>(bytes[at + 1])) ? 2 : 1;
+        }
+    }
+    return false;
+}
+
+QString decodeWhole(QByteArrayView bytes) {
     const Converter use = converter();
     if (use == Converter::Qt) {
         QStringDecoder decoder(qtName, QStringConverter::Flag::Stateless);
@@ -151,6 +178,16 @@ QString decode(QByteArrayView bytes) {
         text.append(static_cast<unsigned char>(byte) < 0x80 ? QChar(QLatin1Char(byte))
                                                             : QChar(QChar::ReplacementCharacter));
     return text;
+}
+
+} // namespace
+
+// A lead byte cut off at the end is one U+FFFD, as any other byte that starts no character: ICU's
+// stateless decoder would drop it without a trace, where iconv reports it.
+QString decode(QByteArrayView bytes) {
+    if (endsInCutLead(bytes))
+        return decodeWhole(bytes.chopped(1)) + QChar(QChar::ReplacementCharacter);
+    return decodeWhole(bytes);
 }
 
 } // namespace platform::cp949

@@ -170,6 +170,36 @@ private slots:
         QVERIFY(decoded.contains(QChar(QChar::ReplacementCharacter)));
     }
 
+    // Both converters read a lead byte whose trail byte is cut off by the end as one U+FFFD, like any
+    // other byte that starts no character.
+    void cp949CutOffLeadByte_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("iconv");
+        for (const bool iconv : {false, true}) {
+            const char* through = iconv ? " (iconv)" : " (Qt)";
+            QTest::addRow("a lone lead byte%s", through) << QByteArray("\xB9") << u("\uFFFD") << iconv;
+            QTest::addRow("after ASCII%s", through) << QByteArray("a\x81") << u("a\uFFFD") << iconv;
+            QTest::addRow("after a syllable%s", through)
+                << QByteArray(MIDEUM "\xB9") << u("믿음\uFFFD") << iconv;
+            QTest::addRow("half of a syllable%s", through)
+                << QByteArray("\xB9\xCF\xC0") << u("믿\uFFFD") << iconv;
+            QTest::addRow("a lead byte before \";\"%s", through)
+                << QByteArray("\x81;") << u("\uFFFD;") << iconv;
+            QTest::addRow("a whole pair at the end%s", through)
+                << QByteArray("a\x81\x41") << u("a갂") << iconv;
+        }
+    }
+    void cp949CutOffLeadByte() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QFETCH(bool, iconv);
+        platform::cp949::useIconvForTesting(iconv);
+        const QString decoded = platform::cp949::decode(bytes);
+        platform::cp949::useIconvForTesting(false);
+        QCOMPARE(decoded, text);
+    }
+
     // ---- writing ----
 
     void write_data() {
@@ -300,6 +330,18 @@ private slots:
         QTest::newRow("count above 10 is 10; slot 10 untouched")
             << twelve << 10 << 500 << 50 << QStringList{u("t0"), u("t1"), u("t2"), u("t3"), u("n10")}
             << QList<int>{0, 1, 2, 3};
+        // Fields past the ones read cost nothing: millions of ";" are not split into millions of fields.
+        const QByteArray semicolons(16 * 1024 * 1024, ';');
+        QTest::newRow("16 MiB of \";\" after the first line's fields")
+            << QByteArray("2;500;50" + semicolons + "\r\na;1\r\nb;2\r\n") << 2 << 500 << 50
+            << QStringList{u("a"), u("b"), u("n2"), u("n3")} << QList<int>{1, 2, 1002, 1003};
+        QTest::newRow("16 MiB of \";\" after a team's fields")
+            << QByteArray("1;500;50\r\na;7" + semicolons + "\r\n") << 1 << 500 << 50
+            << QStringList{u("a"), u("n1"), u("n2"), u("n3")} << QList<int>{7, 1001, 1002, 1003};
+        QTest::newRow("a lead byte cut off by the end of a name or of a line")
+            << QByteArray("2;500;50\r\nx\xB9;3\r\n" MIDEUM "\xB9\r\n") << 2 << 500 << 50
+            << QStringList{u("x\uFFFD"), u("믿음\uFFFD"), u("n2"), u("n3")}
+            << QList<int>{3, 1001, 1002, 1003};
         QTest::newRow("bytes that are no CP949 still read")
             << QByteArray("1;500;50\r\nx\x81\x20;3\r\n") << 1 << 500 << 50
             << QStringList{u("x\uFFFD "), u("n1"), u("n2"), u("n3")} << QList<int>{3, 1001, 1002, 1003};
