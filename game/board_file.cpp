@@ -137,7 +137,7 @@ void readBoard(QByteArrayView bytes, Module1& state) {
             return; // nothing left to read: this slot and the ones after it keep what they held
         const QStringList team = fields(*line, 2); // name;score
         if (!team.isEmpty())
-            platform::skipOnError([&] { state.Team_Name(i) = team.first(); });
+            platform::skipOnError([&] { state.Team_Name(i) = team.first().left(longestTeamName); });
         platform::skipOnError([&] { state.Team_Score(i) = platform::textToInt32(team.value(1)); });
     }
 }

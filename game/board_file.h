@@ -20,6 +20,10 @@ namespace game {
 
 // At most this many teams go into a file and come out of one: the screens have ten team boxes and rows.
 inline constexpr int boardFileTeams = 10;
+// The longest team name read from a file: what a text box holds, so every name the program can write.
+// A longer one, which only a made-up file has, keeps its first characters; laid out in full on a team
+// box, a name of 16 million characters took 600 MB and seconds.
+inline constexpr int longestTeamName = 32767;
 
 // "<board>.scr", the extension always in lower case; the empty board name gives ".scr".
 QString boardFileName(const QString& boardName);
@@ -69,7 +73,8 @@ BoardText writeBoard(const Module1& state, const platform::CheckedArray<Int32, t
 // split at ";", further fields ignored. A field that is missing or does not convert leaves its variable
 // as it was, and reading goes on. A count above 10 is taken as 10 and one below 0 as 0: the screens have
 // boxes and rows for ten teams. A team for which the file has no line left keeps what its slot held.
-// Never fails, whatever the bytes.
+// Never fails, whatever the bytes; costs the bytes it is given and at most the decoded text of the five
+// fields it reads, however long the lines and however many the fields.
 void readBoard(QByteArrayView bytes, Module1& state);
 
 } // namespace game

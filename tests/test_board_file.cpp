@@ -338,6 +338,11 @@ private slots:
         QTest::newRow("16 MiB of \";\" after a team's fields")
             << QByteArray("1;500;50\r\na;7" + semicolons + "\r\n") << 1 << 500 << 50
             << QStringList{u("a"), u("n1"), u("n2"), u("n3")} << QList<int>{7, 1001, 1002, 1003};
+        const QByteArray longName(16 * 1024 * 1024, 'a');
+        QTest::newRow("a name longer than a text box holds keeps its first 32767 characters")
+            << QByteArray("1;500;50\r\n" + longName + ";9\r\n") << 1 << 500 << 50
+            << QStringList{QString(32767, u'a'), u("n1"), u("n2"), u("n3")}
+            << QList<int>{9, 1001, 1002, 1003};
         QTest::newRow("a lead byte cut off by the end of a name or of a line")
             << QByteArray("2;500;50\r\nx\xB9;3\r\n" MIDEUM "\xB9\r\n") << 2 << 500 << 50
             << QStringList{u("x\uFFFD"), u("믿음\uFFFD"), u("n2"), u("n3")}

@@ -1,6 +1,7 @@
 // The setup screen: its definition, choosing teams and starting the board, renaming teams, and the saved
 // boards, driven through the real widgets.
 #include "board/main.h"
+#include "game/board_file.h"
 #include "game/module1.h"
 #include "platform/program.h"
 #include "setup/FRMlogo.h"
@@ -150,6 +151,8 @@ private slots:
         QVERIFY(!s.Cmd(3)->isEnabled());
         QVERIFY(!s.List1->isVisible());
         QVERIFY(!s.Text1->isVisible());
+        // The longest name the editor takes is the longest a board file gives.
+        QCOMPARE(s.Text1->maxLength(), game::longestTeamName);
         QCOMPARE(s.Frame1->title(), u("팀설정"));
         // In pixels, 15 twips to a pixel: the frame, box 4 (after a 270-twip step), the editor, a button.
         QCOMPARE(s.Frame1->geometry(), QRect(10, 8, 241, 225));
