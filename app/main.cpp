@@ -3,8 +3,10 @@
 #include "platform/end_signals.h"
 #include "remote/remote.h"
 #include "setup/FRMlogo.h"
+#include "setup/kept_game.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -15,6 +17,8 @@ int main(int argc, char* argv[]) {
     board::main::instance().showSetupScreen = [] { setup::FRMlogo::instance().Show(); };
     remote::Remote::attachTo(board::main::instance());
     setup::FRMlogo::instance().Show();
+    // From within the event loop, so that an end signal while the question is open ends the program.
+    QTimer::singleShot(0, [] { setup::offerKeptGame(); });
     // Last before the event loop: a package check that sees the handler in place knows the setup screen
     // was built and shown.
     platform::endProgramOnEndSignals();

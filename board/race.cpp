@@ -3,6 +3,7 @@
 // step on; the 181st tick adds the points and redraws the board exactly.
 #include "main.h"
 
+#include "game/keeper.h"
 #include "game/module1.h"
 #include "platform/convert.h"
 #include "platform/failure.h"
@@ -53,6 +54,7 @@ void main::Timer1_Timer() {
         skipOnError([&] { Timer1->setEnabled(false); });
         skipOnError([&] { Over_Computer(); });
         skipOnError([&] { Set_Board(); });
+        game::keeper().changed(Add_Score);
         return;
     }
     if (Tick == lastTickOfCycle)

@@ -2,6 +2,7 @@
 #include "main.h"
 
 #include "game/board_file.h"
+#include "game/keeper.h"
 #include "game/module1.h"
 #include "platform/convert.h"
 #include "platform/dialogs.h"
@@ -40,6 +41,15 @@ QString namesChanged(const std::vector<game::NameChange>& changes) {
         lines << QStringLiteral("%1  →  %2").arg(change.name, change.stored);
     return QStringLiteral("다음 팀 이름은 점수판 파일에 그대로 쓸 수 없어서 바꾸어 저장했습니다.\n\n") +
            lines.join(u'\n');
+}
+
+// The board file holds the game now; what the operator loses while the game can't be kept is what
+// comes after it.
+QString gameNotKept(const QString& reason) {
+    return QStringLiteral(
+               "진행 중인 경기를 따로 보관하지 못하고 있습니다.\n"
+               "프로그램이 갑자기 끝나면 지금부터 준 점수는 남지 않으니, 자주 저장하십시오.\n\n(%1)")
+        .arg(reason);
 }
 
 } // namespace
@@ -82,9 +92,12 @@ void main::Save_Team() {
         forgetTypedName();
         return;
     }
+    const QString notKept = game::keeper().saved(Add_Score);
     if (!text.changedNames.empty())
         dialogs.MsgBox(namesChanged(text.changedNames));
     dialogs.MsgBox(QStringLiteral("저장이 완료되었습니다."));
+    if (!notKept.isEmpty())
+        dialogs.MsgBox(gameNotKept(notKept));
 }
 
 } // namespace board

@@ -2,6 +2,7 @@
 // button) or for the team's name (right button); Enter commits. Points stay pending until the next race.
 #include "main.h"
 
+#include "game/keeper.h"
 #include "game/module1.h"
 #include "platform/convert.h"
 #include "platform/failure.h"
@@ -63,6 +64,7 @@ void main::Text1_KeyDown(int keyCode, int /*shift*/) {
     // Enter on a team button does nothing.
     skipOnError([&] { Team_CMD(Edit_Team)->setFocus(Qt::OtherFocusReason); });
     skipOnError([&] { Text1->hide(); });
+    game::keeper().changed(Add_Score);
 }
 
 // A score bar is a text box only to look like one: it never keeps the focus, so it never shows a caret

@@ -2,6 +2,7 @@
 // the settings dialog, which the operator opens with F2 or a double-click on the strip.
 #include "main.h"
 
+#include "game/keeper.h"
 #include "game/module1.h"
 #include "platform/browser.h"
 #include "platform/convert.h"
@@ -59,6 +60,7 @@ void main::Command3_Click() {
         Text4->setText(platform::numberText(g.Max_Score));
         Set_Board();
     });
+    game::keeper().changed(Add_Score);
 }
 
 void main::Command4_Click() {
@@ -70,6 +72,7 @@ void main::Command4_Click() {
         Text4->setText(platform::numberText(g.Max_Score));
         Set_Board();
     });
+    game::keeper().changed(Add_Score);
 }
 
 // The speed reaches the race timer at the next start or full redraw, and the celebration timer at the
@@ -80,6 +83,7 @@ void main::Command5_Click() {
         g.Run_Speed = platform::add16(g.Run_Speed, runSpeedStep);
         Text5->setText(platform::numberText(g.Run_Speed));
     });
+    game::keeper().changed(Add_Score);
 }
 
 void main::Command6_Click() {
@@ -90,6 +94,7 @@ void main::Command6_Click() {
         g.Run_Speed = platform::sub16(g.Run_Speed, runSpeedStep);
         Text5->setText(platform::numberText(g.Run_Speed));
     });
+    game::keeper().changed(Add_Score);
 }
 
 // A box whose text is not a 16-bit number leaves its setting as it was. The read-outs of the strip
@@ -102,6 +107,7 @@ void main::Command2_Click() {
     skipOnError([&] { Text4->setText(platform::numberText(g.Max_Score)); });
     skipOnError([&] { Set_Board(); });
     skipOnError([&] { hideSettingsDialog(); });
+    game::keeper().changed(Add_Score);
 }
 
 void main::Label7_Click() {

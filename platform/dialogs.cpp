@@ -7,6 +7,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace platform {
 
@@ -43,6 +44,17 @@ public:
         box.setFont(font(Face::Gulim, 12));
         box.button(QMessageBox::Ok)->setText(QStringLiteral("확인"));
         box.exec();
+    }
+    bool AskYesNo(const QString& text, const QString& title) override {
+        QMessageBox box(QMessageBox::Question, title.isEmpty() ? programTitle() : title, text,
+                        QMessageBox::NoButton, QApplication::activeWindow());
+        box.setFont(font(Face::Gulim, 12));
+        QPushButton* yes = box.addButton(QStringLiteral("예"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(QStringLiteral("아니요"), QMessageBox::NoRole);
+        box.setDefaultButton(yes);
+        box.setEscapeButton(no);
+        box.exec();
+        return box.clickedButton() == yes;
     }
 };
 

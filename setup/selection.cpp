@@ -2,6 +2,7 @@
 #include "FRMlogo.h"
 
 #include "board/main.h"
+#include "game/keeper.h"
 #include "game/module1.h"
 #include "platform/failure.h"
 #include "platform/program.h"
@@ -30,6 +31,7 @@ void FRMlogo::Cmd_Click(Int16 index) {
             if (!Data_Loaded)
                 Preset_Team();
             board::main::instance().Show();
+            game::keeper().boardStarted(board::main::instance().Add_Score);
             // The window goes later, not now: this runs inside the click of one of its buttons.
             Unload();
             break;

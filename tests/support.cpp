@@ -1,6 +1,7 @@
 #include "support.h"
 
 #include "board/main.h"
+#include "game/keeper.h"
 #include "game/module1.h"
 #include "platform/program.h"
 #include "setup/FRMlogo.h"
@@ -33,6 +34,15 @@ void AnsweredDialogs::MsgBox(const QString& text, const QString& title) {
     messages << title + u'|' + text;
 }
 
+bool AnsweredDialogs::AskYesNo(const QString& text, const QString& title) {
+    questions << title + u'|' + text;
+    if (yesNo.empty())
+        return false;
+    const bool answer = yesNo.front();
+    yesNo.pop_front();
+    return answer;
+}
+
 Environment::Environment() : folder_(std::make_unique<QTemporaryDir>()) {
     platform::Dialogs::install(&dialogs);
     platform::Sound::install(&sound);
@@ -41,6 +51,7 @@ Environment::Environment() : folder_(std::make_unique<QTemporaryDir>()) {
     platform::setEndProgramHandler([this] { ++programEnded; });
     board::main::instance().showSetupScreen = [this] { ++setupShown; };
     game::state() = game::Module1{};
+    game::keeper() = game::Keeper{};
 }
 
 Environment::~Environment() {

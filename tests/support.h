@@ -26,6 +26,9 @@ public:
     std::optional<QString> InputBoxOrCancel(const QString& prompt, const QString& title,
                                             const QString& defaultText) override;
     void MsgBox(const QString& text, const QString& title) override;
+    std::deque<bool> yesNo; // next AskYesNo answers, true for "예"; "아니요" when none is left (Escape)
+    QStringList questions;  // "title|text" of every AskYesNo asked
+    bool AskYesNo(const QString& text, const QString& title) override;
 };
 
 class ObservedSound final : public platform::Sound {
@@ -44,8 +47,8 @@ public:
     }
 };
 
-// Installs all of the above for the life of a test, with a fresh scratch program folder and a zeroed game
-// state; the end of the program is counted instead of carried out.
+// Installs all of the above for the life of a test, with a fresh scratch program folder, a zeroed game
+// state and a fresh keeper of the kept game; the end of the program is counted instead of carried out.
 class Environment {
 public:
     Environment();

@@ -519,7 +519,9 @@ private slots:
         QCOMPARE(g.Save_Name, u("첫판"));
         QCOMPARE(g.Team_Score(0), 100);
         QCOMPARE(theBoard().Add_Score(0), 20);
-        QCOMPARE(QDir(env.folder()).entryList(QDir::Files | QDir::Hidden), QStringList{u("첫판.scr")});
+        // Beside it only the kept game, marked saved.
+        QCOMPARE(QDir(env.folder()).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{u(".kept-game"), u("첫판.scr")}));
     }
 
     void saveAgainReplacesWithoutAsking() {

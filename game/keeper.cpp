@@ -1,0 +1,89 @@
+#include "keeper.h"
+
+#include "platform/files.h"
+#include "platform/program.h"
+
+namespace game {
+
+namespace {
+// A kept game is a few hundred bytes; reading stops far beyond that.
+constexpr qint64 keptGameLimit = 1024 * 1024;
+
+QString keptGamePath() {
+    return platform::programFile(QString::fromLatin1(keptGameFileName));
+}
+} // namespace
+
+Keeper& keeper() {
+    static Keeper one;
+    return one;
+}
+
+void Keeper::changed(const Pending& pending) {
+    keep(pending, std::nullopt);
+}
+
+QString Keeper::saved(const Pending& pending) {
+    keep(pending, false);
+    return failure_;
+}
+
+void Keeper::boardStarted(Pending& pending) {
+    const std::optional<KeptGame> resumed = std::exchange(resuming_, std::nullopt);
+    // Continued only when the board started is the game resumed: a board chosen from the list after
+    // "예" starts afresh, without the kept game's pending points.
+    if (resumed && sameBoard(resumed->state, state())) {
+        for (int i = 0; i < state().Team_Count; ++i)
+            pending(i) = resumed->pending(i);
+        keep(pending, true);
+        return;
+    }
+    keep(pending, false);
+}
+
+std::optional<KeptGame> Keeper::unsavedGame() const {
+    const std::optional<QByteArray> bytes = platform::readFile(keptGamePath(), keptGameLimit);
+    if (!bytes)
+        return std::nullopt;
+    std::optional<KeptGame> game = readKeptGame(*bytes);
+    if (!game || !game->unsaved)
+        return std::nullopt;
+    return game;
+}
+
+void Keeper::resume(const KeptGame& game) {
+    state() = game.state;
+    resuming_ = game;
+}
+
+void Keeper::discard() {
+    resuming_.reset();
+    platform::removeFile(keptGamePath());
+    lastGame_.clear();
+}
+
+// A change that cannot be kept leaves the game kept before it: older, but the best there is. A save or a
+// new board that cannot be kept takes the earlier kept game away instead, so that it can never come back
+// over a board saved later and be saved over it.
+void Keeper::keep(const Pending& pending, std::optional<bool> mark) {
+    const QString path = keptGamePath();
+    const QByteArray game = writeKeptGame({state(), pending, false});
+    const bool unsaved = mark.value_or(true);
+    if (path == lastPath_ && game == lastGame_ && failure_.isEmpty() && (!mark || *mark == lastUnsaved_))
+        return;
+    const platform::WriteResult written =
+        platform::replaceFile(path, unsaved ? writeKeptGame({state(), pending, true}) : game);
+    if (written.ok) {
+        lastPath_ = path;
+        lastGame_ = game;
+        lastUnsaved_ = unsaved;
+        failure_.clear();
+        return;
+    }
+    failure_ = written.reason.isEmpty() ? QStringLiteral("?") : written.reason;
+    lastGame_.clear();
+    if (!unsaved)
+        platform::removeFile(path);
+}
+
+} // namespace game
