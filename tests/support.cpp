@@ -8,6 +8,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace testing {
 
@@ -62,6 +64,22 @@ Environment::~Environment() {
     platform::Browser::install(nullptr);
     platform::Sound::install(nullptr);
     platform::Dialogs::install(nullptr);
+}
+
+DiskFull::DiskFull(long long bytes) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    old_ = limit.rlim_cur;
+    limit.rlim_cur = static_cast<rlim_t>(bytes);
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+DiskFull::~DiskFull() {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = old_;
+    setrlimit(RLIMIT_FSIZE, &limit);
 }
 
 void unloadScreens() {

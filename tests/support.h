@@ -67,6 +67,19 @@ private:
     std::unique_ptr<QTemporaryDir> folder_;
 };
 
+// A file-size limit makes every write past it fail with "file too large", as a full disk does, and it
+// holds for root, who writes past file permissions.
+class DiskFull {
+public:
+    explicit DiskFull(long long bytes);
+    ~DiskFull();
+    DiskFull(const DiskFull&) = delete;
+    DiskFull& operator=(const DiskFull&) = delete;
+
+private:
+    unsigned long long old_ = 0;
+};
+
 // Unloads both screens and lets their deferred deletions run.
 void unloadScreens();
 

@@ -11,9 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
-#include <csignal>
 #include <dirent.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 using platform::Int16;
@@ -92,25 +90,6 @@ QStringList readdirOrder(const QString& folder) {
 board::main& theBoard() {
     return board::main::instance();
 }
-
-// A file-size limit makes every write past it fail with "file too large", as a full disk does, and it
-// holds for root, who writes past file permissions.
-class DiskFull {
-public:
-    explicit DiskFull(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~DiskFull() { setrlimit(RLIMIT_FSIZE, &old_); }
-    DiskFull(const DiskFull&) = delete;
-    DiskFull& operator=(const DiskFull&) = delete;
-
-private:
-    rlimit old_{};
-};
 
 const QString completed = QStringLiteral("|저장이 완료되었습니다.");
 
@@ -603,7 +582,7 @@ private slots:
         const QByteArray earlier("2;500;50\r\nold;1\r\nold;2\r\n\r\n");
         put(folder.filePath(u("b.scr")), earlier);
         bool typed = true;
-        std::optional<DiskFull> diskFull;
+        std::optional<testing::DiskFull> diskFull;
         if (how == u("folder is a file")) {
             platform::setProgramFolderForTesting(folder.filePath(u("b.scr")));
             env.dialogs.answers = {u("b")};
