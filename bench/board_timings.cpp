@@ -190,9 +190,9 @@ void measureAt(int width, int height, QScreen* screen) {
     flushEvents();
 }
 
-// The kept game written after an entry, as the entry box's Enter does it: a whole atomic replacement of
-// the file, flushed to the disk, in a scratch folder beside the benchmark (on the disk a program folder
-// would be on).
+// The kept game after an entry, as the entry box's Enter keeps it: what the event loop spends on it (the
+// file is written by a thread of its own), and how long after the entry the file is on the disk, flushed.
+// In a scratch folder beside the benchmark, on the disk a program folder would be on.
 void measureKeeping(QScreen* screen) {
     board::main& b = board::main::instance();
     startTenTeams(50);
@@ -201,19 +201,25 @@ void measureKeeping(QScreen* screen) {
     QTemporaryDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/kept-game-XXXXXX"));
     platform::setProgramFolderForTesting(folder.path());
     game::keeper().boardStarted(b.Add_Score);
-    std::vector<double> keeps;
+    game::Keeper::waitUntilKept();
+    std::vector<double> handed, written;
+    bool kept = true;
     QElapsedTimer clock;
     for (int i = 0; i < 200; ++i) {
         b.Add_Score(i % 10) += 5;
         clock.start();
         game::keeper().changed(b.Add_Score);
-        keeps.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+        handed.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+        kept = game::Keeper::waitUntilKept().isEmpty() && kept;
+        written.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
     }
-    const bool kept = game::keeper().failure().isEmpty();
     platform::setProgramFolderForTesting(QString());
     std::printf(
-        "keeping the game after one entry, 10 teams: %.3f ms median (worst %.3f ms)%s   goal < 1 ms\n",
-        median(keeps), *std::max_element(keeps.begin(), keeps.end()), kept ? "" : " (NOT WRITTEN)");
+        "keeping the game after one entry, 10 teams: %.3f ms of the event loop (worst %.3f ms)   goal < 1 "
+        "ms\n"
+        "  (the file written and flushed to the disk in the background %.3f ms after the entry, median%s)\n",
+        median(handed), *std::max_element(handed.begin(), handed.end()), median(written),
+        kept ? "" : "; SOME WRITES FAILED");
     b.Unload();
     flushEvents();
 }

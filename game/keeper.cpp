@@ -1,5 +1,6 @@
 #include "keeper.h"
 
+#include "platform/background_file.h"
 #include "platform/files.h"
 #include "platform/program.h"
 
@@ -12,6 +13,13 @@ constexpr qint64 keptGameLimit = 1024 * 1024;
 QString keptGamePath() {
     return platform::programFile(QString::fromLatin1(keptGameFileName));
 }
+
+// The disk's time is not play's: the kept game is written by a thread of its own. One for the program,
+// whatever keeper is in use, so that no write is ever lost between two.
+platform::BackgroundFile& keptGameFile() {
+    static platform::BackgroundFile file;
+    return file;
+}
 } // namespace
 
 Keeper& keeper() {
@@ -23,9 +31,10 @@ void Keeper::changed(const Pending& pending) {
     keep(pending, std::nullopt);
 }
 
+// The operator waits for the save anyway: the kept game is marked before the save is told complete.
 QString Keeper::saved(const Pending& pending) {
     keep(pending, false);
-    return failure_;
+    return waitUntilKept();
 }
 
 void Keeper::boardStarted(Pending& pending) {
@@ -42,6 +51,7 @@ void Keeper::boardStarted(Pending& pending) {
 }
 
 std::optional<KeptGame> Keeper::unsavedGame() const {
+    keptGameFile().waitUntilWritten();
     const std::optional<QByteArray> bytes = platform::readFile(keptGamePath(), keptGameLimit);
     if (!bytes)
         return std::nullopt;
@@ -57,33 +67,33 @@ void Keeper::resume(const KeptGame& game) {
 }
 
 void Keeper::discard() {
+    keptGameFile().waitUntilWritten();
     resuming_.reset();
     platform::removeFile(keptGamePath());
     lastGame_.clear();
 }
 
+QString Keeper::failure() const {
+    return keptGameFile().lastFailure();
+}
+
+QString Keeper::waitUntilKept() {
+    return keptGameFile().waitUntilWritten();
+}
+
 // A change that cannot be kept leaves the game kept before it: older, but the best there is. A save or a
 // new board that cannot be kept takes the earlier kept game away instead, so that it can never come back
-// over a board saved later and be saved over it.
+// over a board saved later and be saved over it. A write that failed is tried again at the next change.
 void Keeper::keep(const Pending& pending, std::optional<bool> mark) {
     const QString path = keptGamePath();
     const QByteArray game = writeKeptGame({state(), pending, false});
     const bool unsaved = mark.value_or(true);
-    if (path == lastPath_ && game == lastGame_ && failure_.isEmpty() && (!mark || *mark == lastUnsaved_))
+    if (path == lastPath_ && game == lastGame_ && (!mark || *mark == lastUnsaved_) && failure().isEmpty())
         return;
-    const platform::WriteResult written =
-        platform::replaceFile(path, unsaved ? writeKeptGame({state(), pending, true}) : game);
-    if (written.ok) {
-        lastPath_ = path;
-        lastGame_ = game;
-        lastUnsaved_ = unsaved;
-        failure_.clear();
-        return;
-    }
-    failure_ = written.reason.isEmpty() ? QStringLiteral("?") : written.reason;
-    lastGame_.clear();
-    if (!unsaved)
-        platform::removeFile(path);
+    keptGameFile().replace(path, unsaved ? writeKeptGame({state(), pending, true}) : game, !unsaved);
+    lastPath_ = path;
+    lastGame_ = game;
+    lastUnsaved_ = unsaved;
 }
 
 } // namespace game

@@ -8,8 +8,8 @@
 
 // The keeper of the kept game of this program folder: writes it after every change of the game in play,
 // marks it saved after a save, offers it at the next start and continues it. Every write replaces the
-// whole file atomically (a write that fails leaves the earlier file as it was), takes well under a
-// millisecond, and never shows anything: play must go on whatever the disk does.
+// whole file atomically (a write that fails leaves the earlier file as it was), in the background, and
+// never shows anything: play must go on whatever the disk does.
 namespace game {
 
 class Keeper {
@@ -35,19 +35,20 @@ public:
     // "아니요": the kept game is gone, and with it the question.
     void discard();
 
-    // Why the last write failed, "" when it succeeded.
-    const QString& failure() const { return failure_; }
+    // Why the last write that ended failed, "" when it did not; does not wait.
+    QString failure() const;
+    // Waits until the game handed over is written; why that failed, "" when it did not.
+    static QString waitUntilKept();
 
 private:
     // Marked saved or unsaved as asked; a change with no mark is kept unsaved, unless it changed nothing.
     void keep(const Pending& pending, std::optional<bool> mark);
 
     std::optional<KeptGame> resuming_;
-    // What was last written where, so that a write that changes nothing is skipped.
+    // What was last handed over for where, so that a write that changes nothing is skipped.
     QString lastPath_;
     QByteArray lastGame_; // the kept game as if saved
     bool lastUnsaved_ = false;
-    QString failure_;
 };
 
 // The program-wide keeper.

@@ -57,6 +57,7 @@ Environment::Environment() : folder_(std::make_unique<QTemporaryDir>()) {
 }
 
 Environment::~Environment() {
+    game::Keeper::waitUntilKept(); // before the scratch folder goes
     unloadScreens();
     board::main::instance().showSetupScreen = nullptr;
     platform::setEndProgramHandler(nullptr);

@@ -37,8 +37,10 @@ QString keptPath() {
     return platform::programFile(QString::fromLatin1(game::keptGameFileName));
 }
 
-// The file's identity: every write puts a new file in place of the old one.
-ino_t inode(const QString& path) {
+// The kept game's identity once written: every write puts a new file in place of the old one.
+ino_t keptInode() {
+    game::Keeper::waitUntilKept();
+    const QString path = keptPath();
     struct stat info {};
     return stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
 }
@@ -193,12 +195,12 @@ private slots:
         env->dialogs.answers = {u("저녁")};
         click(b.Command1(2));
         click(b.Command1(0));
-        const ino_t beforeTheRace = inode(keptPath());
+        const ino_t beforeTheRace = keptInode();
         for (int i = 0; i < 180; ++i)
             b.Timer1_Timer();
-        QCOMPARE(inode(keptPath()), beforeTheRace); // never written on a race tick
+        QCOMPARE(keptInode(), beforeTheRace); // never written on a race tick
         b.Timer1_Timer();
-        QVERIFY(inode(keptPath()) != beforeTheRace); // but at the race's end
+        QVERIFY(keptInode() != beforeTheRace); // but at the race's end
         entry(0, u("25"));
         entry(2, u("-5"));
         entry(1, u("새소망"), Qt::RightButton);
@@ -305,7 +307,7 @@ private slots:
         QCOMPARE(b.Add_Score(1), 40);
         QCOMPARE(game::state().Run_Speed, Int16(40));
         QCOMPARE(env->dialogs.messages, QStringList{});
-        QVERIFY(!game::keeper().failure().isEmpty());
+        QVERIFY(!game::Keeper::waitUntilKept().isEmpty());
         env->dialogs.answers = {u("b")};
         click(b.Command1(2));
         QCOMPARE(env->dialogs.messages.size(), 2);
@@ -325,6 +327,7 @@ private slots:
         entry(0, u("9"));
         QVERIFY(game::keeper().unsavedGame());
         env->dialogs.answers = {u("b")};
+        game::Keeper::waitUntilKept();
         {
             const testing::DiskFull diskFull(contents(keptPath()).size() - 1); // the board file is smaller
             click(b.Command1(2));
