@@ -45,7 +45,7 @@ public:
         box.button(QMessageBox::Ok)->setText(QStringLiteral("확인"));
         box.exec();
     }
-    bool AskYesNo(const QString& text, const QString& title) override {
+    std::optional<bool> AskYesNo(const QString& text, const QString& title) override {
         QMessageBox box(QMessageBox::Question, title.isEmpty() ? programTitle() : title, text,
                         QMessageBox::NoButton, QApplication::activeWindow());
         box.setFont(font(Face::Gulim, 12));
@@ -54,7 +54,11 @@ public:
         box.setDefaultButton(yes);
         box.setEscapeButton(no);
         box.exec();
-        return box.clickedButton() == yes;
+        if (box.clickedButton() == yes)
+            return true;
+        if (box.clickedButton() == no)
+            return false;
+        return std::nullopt;
     }
 };
 

@@ -25,9 +25,10 @@ public:
     }
     // A modal message with an OK button; an empty title shows the program's title.
     virtual void MsgBox(const QString& text, const QString& title = {}) = 0;
-    // A modal question with "예" (the default: Enter) and "아니요" (Escape): whether the answer was "예".
-    // An empty title shows the program's title.
-    virtual bool AskYesNo(const QString& text, const QString& title = {}) = 0;
+    // A modal question with "예" (the default: Enter) and "아니요" (Escape): true for "예", false for
+    // "아니요", nothing when the box went without an answer (the program is ending). An empty title shows
+    // the program's title.
+    virtual std::optional<bool> AskYesNo(const QString& text, const QString& title = {}) = 0;
 
     static Dialogs& current();
     // Installs a replacement (tests); nullptr puts the real boxes back. The caller keeps ownership.

@@ -17,8 +17,11 @@ void offerKeptGame() {
         return;
     FRMlogo& s = FRMlogo::instance();
     s.Show();
-    if (!platform::Dialogs::current().AskYesNo(
-            QStringLiteral("저장하지 않은 경기가 있습니다.\n이어서 하시겠습니까?"))) {
+    const std::optional<bool> yes = platform::Dialogs::current().AskYesNo(
+        QStringLiteral("저장하지 않은 경기가 있습니다.\n이어서 하시겠습니까?"));
+    if (!yes)
+        return; // the program is ending: the kept game stays for the next start
+    if (!*yes) {
         keeper.discard();
         return;
     }

@@ -36,7 +36,7 @@ void AnsweredDialogs::MsgBox(const QString& text, const QString& title) {
     messages << title + u'|' + text;
 }
 
-bool AnsweredDialogs::AskYesNo(const QString& text, const QString& title) {
+std::optional<bool> AnsweredDialogs::AskYesNo(const QString& text, const QString& title) {
     questions << title + u'|' + text;
     if (yesNo.empty())
         return false;

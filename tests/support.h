@@ -28,7 +28,7 @@ public:
     void MsgBox(const QString& text, const QString& title) override;
     std::deque<bool> yesNo; // next AskYesNo answers, true for "예"; "아니요" when none is left (Escape)
     QStringList questions;  // "title|text" of every AskYesNo asked
-    bool AskYesNo(const QString& text, const QString& title) override;
+    std::optional<bool> AskYesNo(const QString& text, const QString& title) override;
 };
 
 class ObservedSound final : public platform::Sound {
