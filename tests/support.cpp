@@ -40,7 +40,7 @@ std::optional<bool> AnsweredDialogs::AskYesNo(const QString& text, const QString
     questions << title + u'|' + text;
     if (yesNo.empty())
         return false;
-    const bool answer = yesNo.front();
+    const std::optional<bool> answer = yesNo.front();
     yesNo.pop_front();
     return answer;
 }

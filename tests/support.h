@@ -26,8 +26,10 @@ public:
     std::optional<QString> InputBoxOrCancel(const QString& prompt, const QString& title,
                                             const QString& defaultText) override;
     void MsgBox(const QString& text, const QString& title) override;
-    std::deque<bool> yesNo; // next AskYesNo answers, true for "예"; "아니요" when none is left (Escape)
-    QStringList questions;  // "title|text" of every AskYesNo asked
+    // Next AskYesNo answers: true for "예", false for "아니요", nothing for a box closed by the program's
+    // end; "아니요" when none is left (Escape).
+    std::deque<std::optional<bool>> yesNo;
+    QStringList questions; // "title|text" of every AskYesNo asked
     std::optional<bool> AskYesNo(const QString& text, const QString& title) override;
 };
 

@@ -294,6 +294,19 @@ private slots:
         QCOMPARE(env->dialogs.questions.size(), asked ? 1 : 0);
     }
 
+    // The program ends while the question is open (an end signal): the game stays for the next start.
+    void aQuestionLeftUnansweredKeepsTheGame() {
+        startBoard({0});
+        entry(0, u("3"));
+        killed();
+        env->dialogs.yesNo = {std::nullopt};
+        programStarts();
+        QCOMPARE(boxValues(), QList<int>(10, 0));
+        killed();
+        programStarts();
+        QCOMPARE(env->dialogs.questions, (QStringList{question, question}));
+    }
+
     // ---- keeping that fails ----
 
     // The kept game can't be written (its name is taken by a folder, which holds for root too): play
