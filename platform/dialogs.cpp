@@ -49,6 +49,10 @@ public:
         QMessageBox box(QMessageBox::Question, title.isEmpty() ? programTitle() : title, text,
                         QMessageBox::NoButton, QApplication::activeWindow());
         box.setFont(font(Face::Gulim, 12));
+        // Asked before any window is active (at start, over the setup screen, a tool window that does
+        // not count as one), the box has no parent; its closing must not end the program as the last
+        // window's closing does.
+        box.setAttribute(Qt::WA_QuitOnClose, false);
         QPushButton* yes = box.addButton(QStringLiteral("예"), QMessageBox::YesRole);
         QPushButton* no = box.addButton(QStringLiteral("아니요"), QMessageBox::NoRole);
         box.setDefaultButton(yes);

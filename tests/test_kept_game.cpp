@@ -9,9 +9,13 @@
 #include "setup/kept_game.h"
 #include "support.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <sys/stat.h>
 
 using platform::Int16;
@@ -305,6 +309,47 @@ private slots:
         killed();
         programStarts();
         QCOMPARE(env->dialogs.questions, (QStringList{question, question}));
+    }
+
+    // The real question: "예" the default (Enter), "아니요" on Escape, and its closing never taken for the
+    // last window's closing, which would end the program over the setup screen (a tool window).
+    void theRealQuestion_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("Enter") << int(Qt::Key_Return) << true;
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << false;
+    }
+    void theRealQuestion() {
+        QFETCH(int, key);
+        QFETCH(bool, yes);
+        platform::Dialogs::install(nullptr);
+        QStringList buttons;
+        QString title;
+        // Asked on the program's event loop, as at start; the loop ends only when the test ends it.
+        QTimer stuck;
+        QObject::connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(2); });
+        stuck.start(10000);
+        std::optional<bool> answer;
+        QTimer::singleShot(0, [&] {
+            QTimer::singleShot(0, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!box) {
+                    QCoreApplication::exit(1);
+                    return;
+                }
+                title = box->windowTitle();
+                for (QAbstractButton* button : box->buttons())
+                    buttons << button->text();
+                QTest::keyClick(box, Qt::Key(key));
+            });
+            answer = platform::Dialogs::current().AskYesNo(question.mid(1));
+            QTimer::singleShot(100, [] { QCoreApplication::exit(7); });
+        });
+        QCOMPARE(QApplication::exec(), 7);
+        QCOMPARE(answer, std::optional<bool>(yes));
+        QCOMPARE(title, u("NUV 점수판"));
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList{u("아니요"), u("예")}));
     }
 
     // ---- keeping that fails ----
