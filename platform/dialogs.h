@@ -27,8 +27,11 @@ public:
     virtual void MsgBox(const QString& text, const QString& title = {}) = 0;
     // A modal question with "예" (the default: Enter) and "아니요" (Escape): true for "예", false for
     // "아니요", nothing when the box went without an answer (the program is ending). An empty title shows
-    // the program's title.
-    virtual std::optional<bool> AskYesNo(const QString& text, const QString& title = {}) = 0;
+    // the program's title. A replacement that cannot ask answers nothing, so what was asked about stays as
+    // it was.
+    virtual std::optional<bool> AskYesNo(const QString& /*text*/, const QString& /*title*/ = {}) {
+        return std::nullopt;
+    }
 
     static Dialogs& current();
     // Installs a replacement (tests); nullptr puts the real boxes back. The caller keeps ownership.
