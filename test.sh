@@ -5,7 +5,9 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/setup-machine.sh
-export QT_QPA_PLATFORM=offscreen
+# Formatting first: it takes a second and names the files to run clang-format-14 -i on.
+echo "== format"
+tools/check-format.sh
 echo "== package"
 tools/check-package.sh
 # The board-file reader replays the fuzzing seed corpus under libFuzzer and the sanitizers.
