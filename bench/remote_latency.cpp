@@ -6,7 +6,7 @@
 
 #include "board/main.h"
 #include "game/module1.h"
-#include "platform/controls.h"
+#include "platform/control_kit.h"
 #include "remote/server.h"
 
 #include <QCoreApplication>

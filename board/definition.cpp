@@ -4,6 +4,7 @@
 
 #include "platform/fonts.h"
 #include "platform/program.h"
+#include "platform/window_order.h"
 
 namespace board {
 

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "platform/arith.h"
+#include "platform/buttons.h"
 #include "platform/canvas.h"
 #include "platform/checked_array.h"
-#include "platform/controls.h"
+#include "platform/containers.h"
 #include "platform/form_window.h"
+#include "platform/pictures.h"
+#include "platform/text_controls.h"
 #include "platform/timer.h"
 
 #include <QPointer>

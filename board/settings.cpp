@@ -7,14 +7,13 @@
 #include "platform/browser.h"
 #include "platform/convert.h"
 #include "platform/dialogs.h"
+#include "platform/double_click.h"
 #include "platform/failure.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QKeySequence>
 #include <QShortcut>
 #include <QUrl>
-#include <functional>
 
 namespace board {
 
@@ -26,27 +25,6 @@ const QString publisherAddress = QStringLiteral("https://www.example.org/");
 
 constexpr Int32 maxScoreStep = 100;
 constexpr Int16 runSpeedStep = 10;
-
-// Calls back on a double-click on the watched control or on anything inside it that lets the click
-// through (the strip's labels do; its arrows and read-outs keep their own double-clicks).
-class DoubleClickWatcher final : public QObject {
-public:
-    DoubleClickWatcher(QWidget* watched, std::function<void()> onDoubleClick)
-        : QObject(watched), onDoubleClick_(std::move(onDoubleClick)) {
-        watched->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-        if (event->type() != QEvent::MouseButtonDblClick)
-            return false;
-        onDoubleClick_();
-        return true;
-    }
-
-private:
-    std::function<void()> onDoubleClick_;
-};
 
 } // namespace
 
@@ -138,7 +116,7 @@ void main::connectSettingsDialog() {
             if (key == platform::KeyReturn)
                 Command2_Click();
         });
-    new DoubleClickWatcher(Frame2, [this] { showSettingsDialog(); });
+    new platform::DoubleClickWatcher(Frame2, [this] { showSettingsDialog(); });
     Frame2->setToolTip(QStringLiteral("두 번 누르거나 F2 키를 누르면 점수판 설정 창이 열립니다"));
     Picture2->setToolTip(QStringLiteral("Esc 키를 누르면 바꾸지 않고 닫습니다"));
 }

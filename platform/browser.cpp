@@ -11,20 +11,11 @@ public:
     bool Open(const QUrl& url) override { return QDesktopServices::openUrl(url); }
 };
 
-Browser*& installed() {
-    static Browser* browser = nullptr;
-    return browser;
-}
-
 } // namespace
 
-Browser& Browser::current() {
-    static DesktopBrowser real;
-    return installed() ? *installed() : real;
-}
-
-void Browser::install(Browser* browser) {
-    installed() = browser;
+Browser& Browser::real() {
+    static DesktopBrowser instance;
+    return instance;
 }
 
 } // namespace platform

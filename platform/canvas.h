@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls.h"
+#include "pictures.h"
 #include "twips.h"
 
 #include <QImage>

@@ -66,20 +66,11 @@ public:
     }
 };
 
-Dialogs*& installed() {
-    static Dialogs* dialogs = nullptr;
-    return dialogs;
-}
-
 } // namespace
 
-Dialogs& Dialogs::current() {
-    static ModalDialogs real;
-    return installed() ? *installed() : real;
-}
-
-void Dialogs::install(Dialogs* dialogs) {
-    installed() = dialogs;
+Dialogs& Dialogs::real() {
+    static ModalDialogs instance;
+    return instance;
 }
 
 } // namespace platform

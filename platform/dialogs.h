@@ -1,5 +1,7 @@
 #pragma once
 
+#include "replaceable.h"
+
 #include <QString>
 #include <optional>
 
@@ -12,7 +14,7 @@ QString programTitle();
 
 // The modal boxes the screens ask questions and tell things with. The screens go through the current
 // Dialogs, so tests answer the boxes instead of a person.
-class Dialogs {
+class Dialogs : public Replaceable<Dialogs> {
 public:
     virtual ~Dialogs() = default;
     // A modal text prompt with OK and Cancel: the text typed, or "" when cancelled.
@@ -33,9 +35,9 @@ public:
         return std::nullopt;
     }
 
-    static Dialogs& current();
-    // Installs a replacement (tests); nullptr puts the real boxes back. The caller keeps ownership.
-    static void install(Dialogs* dialogs);
+private:
+    friend Replaceable<Dialogs>;
+    static Dialogs& real();
 };
 
 } // namespace platform

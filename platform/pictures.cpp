@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QImageReader>
+#include <QPainter>
 #include <QPixmap>
 #include <QWidget>
 
@@ -120,6 +121,17 @@ QCursor loadCursor(const QString& resourcePath, double ratio) {
 
 void setDenseCursor(QWidget* widget, const QString& resourcePath) {
     widget->installEventFilter(new CursorFollower(widget, resourcePath));
+}
+
+ImageBox::ImageBox(QWidget* container, double left, double top, double width, double height,
+                   DensePicture picture)
+    : QWidget(container), TwipsGeometry(this, left, top, width, height), picture_(std::move(picture)) {}
+
+void ImageBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QImage& designed = picture_.designed();
+    p.drawImage(QRectF(0, 0, designed.width(), designed.height()), picture_.forRatio(devicePixelRatioF()));
 }
 
 } // namespace platform

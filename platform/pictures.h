@@ -1,12 +1,17 @@
 #pragma once
 
+#include "twips.h"
+
 #include <QCursor>
 #include <QIcon>
 #include <QImage>
 #include <QString>
+#include <QWidget>
+#include <utility>
 
-class QWidget;
-
+// The picture family: the image box on a screen, the hidden image holder, and loading pictures, icons and
+// cursors compiled into the program.
+//
 // Pictures for screens of any density. Every picture the program carries comes as designed and, beside
 // it under Qt's name@2x.ext, drawn afresh at twice its size. Sizes and places stay those of the designed
 // picture; only the pixels come from the denser one where the screen has them to show.
@@ -44,5 +49,32 @@ QCursor loadCursor(const QString& resourcePath, double ratio);
 // Gives the widget the cursor of a .cur file, and a denser one whenever it is shown on, or moved to, a
 // screen of a higher ratio.
 void setDenseCursor(QWidget* widget, const QString& resourcePath);
+
+// An image control shown on a screen (the publisher's logo).
+class ImageBox : public QWidget, public TwipsGeometry {
+public:
+    ImageBox(QWidget* container, double left, double top, double width, double height, DensePicture picture);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    DensePicture picture_;
+};
+
+// A hidden image holder: carries a picture to draw from. Its size is the picture's, 15 twips a pixel.
+class ImageHolder {
+public:
+    explicit ImageHolder(DensePicture picture) : picture_(std::move(picture)) {}
+    // The designed picture, whose pixels the twips count.
+    const QImage& Picture() const { return picture_.designed(); }
+    // The pixels to draw with on a surface of this device pixel ratio.
+    const QImage& Picture(double ratio) const { return picture_.forRatio(ratio); }
+    float Width() const { return static_cast<float>(Picture().width() * twipsPerPixel); }
+    float Height() const { return static_cast<float>(Picture().height() * twipsPerPixel); }
+
+private:
+    DensePicture picture_;
+};
 
 } // namespace platform

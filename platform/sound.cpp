@@ -36,20 +36,11 @@ private:
     QPointer<QSoundEffect> effect_;
 };
 
-Sound*& installed() {
-    static Sound* sound = nullptr;
-    return sound;
-}
-
 } // namespace
 
-Sound& Sound::current() {
-    static SoundEffectPlayer real;
-    return installed() ? *installed() : real;
-}
-
-void Sound::install(Sound* sound) {
-    installed() = sound;
+Sound& Sound::real() {
+    static SoundEffectPlayer instance;
+    return instance;
 }
 
 } // namespace platform

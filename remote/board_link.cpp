@@ -5,7 +5,7 @@
 
 #include "board/main.h"
 #include "game/module1.h"
-#include "platform/controls.h"
+#include "platform/control_kit.h"
 #include "platform/convert.h"
 #include "platform/dialogs.h"
 #include "platform/failure.h"

@@ -5,6 +5,7 @@
 #include "platform/dialogs.h"
 #include "platform/fonts.h"
 #include "platform/program.h"
+#include "platform/window_order.h"
 
 namespace setup {
 
