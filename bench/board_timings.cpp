@@ -132,7 +132,7 @@ void measureAt(int width, int height, QScreen* screen) {
     b.Picture1->installEventFilter(&counter);
     game::state().Run_Speed = 30000;
     givePendingPoints(b);
-    b.Command1_Click(0);
+    b.Command1_Click(board::CommandBar::Start);
     std::vector<double> ticks, logic, cpu;
     int tickPaints = 0;
     for (int i = 0; i < raceTicks - 1; ++i) {
@@ -178,7 +178,7 @@ void measureAt(int width, int height, QScreen* screen) {
     });
     QTimer::singleShot(60000, &loop, &QEventLoop::quit);
     clock.start();
-    b.Command1_Click(0);
+    b.Command1_Click(board::CommandBar::Start);
     loop.exec();
     const double race = static_cast<double>(clock.nsecsElapsed()) / 1e6;
     QObject::disconnect(ended);

@@ -14,7 +14,7 @@ using platform::skipOnError;
 void main::Command1_Click(Int16 index) {
     const game::Module1& g = game::state();
     switch (index) {
-    case 0:
+    case CommandBar::Start:
         // A second start during a race recomputes the steps and plays the sound again, but the race
         // keeps the cycles it has left.
         Tick = 0;
@@ -29,7 +29,7 @@ void main::Command1_Click(Int16 index) {
             skipOnError([&] { Timer1->setEnabled(true); });
         }
         break;
-    case 1:
+    case CommandBar::Back:
         // Unloading stops the timers where they are: the points of an interrupted race are not added.
         skipOnError([&] {
             if (showSetupScreen)
@@ -37,13 +37,13 @@ void main::Command1_Click(Int16 index) {
         });
         skipOnError([&] { Unload(); });
         break;
-    case 2:
+    case CommandBar::Save:
         skipOnError([&] { Save_Team(); });
         break;
-    case 3:
+    case CommandBar::Winner:
         skipOnError([&] { Win_Score(); });
         break;
-    case 4:
+    case CommandBar::End:
         platform::endProgram();
         break;
     default:

@@ -3,6 +3,7 @@
 #include "main.h"
 
 #include "platform/fonts.h"
+#include "platform/object_names.h"
 #include "platform/program.h"
 #include "platform/window_order.h"
 
@@ -140,16 +141,16 @@ void main::defineControls() {
     Frame1->setBackColor(black);
     Frame1->hide();
     const char* faces[] = {"btn_start.bmp", "btn_load.bmp", "btn_save.bmp", "btn_winner.bmp"};
-    for (int i = 0; i < 4; ++i) {
+    for (int i = CommandBar::Start; i <= CommandBar::Winner; ++i) {
         auto* button = new CommandButton(Frame1, 30 + 1530.0 * i + (i == 3 ? 30 : 0), 90, 1490, 540);
         button->setPicture(picture(faces[i]));
         button->setBackColor(buttonGrey);
         Command1(i) = button;
     }
-    Command1(4) = new CommandButton(Frame1, 6210, 90, 765, 540);
-    Command1(4)->setPicture(picture("exit.gif"));
-    Command1(4)->setBackColor(white);
-    Command1(4)->setFlat(true);
+    Command1(CommandBar::End) = new CommandButton(Frame1, 6210, 90, 765, 540);
+    Command1(CommandBar::End)->setPicture(picture("exit.gif"));
+    Command1(CommandBar::End)->setBackColor(white);
+    Command1(CommandBar::End)->setFlat(true);
     Label7 = new Label(Frame1, 2430, 690, 5865, 240,
                        QStringLiteral("Copyright ⓒ 2026 누리빛 놀이연구소. All rights reserved."));
     Label7->setFont(platform::font(Face::Gulim, 9.75));
@@ -168,8 +169,9 @@ void main::defineControls() {
     Command5 = arrowButton(Frame2, 2760, 210, QStringLiteral("▲"));
     Command6 = arrowButton(Frame2, 2760, 390, QStringLiteral("▼"));
     platform::stackTopmostFirst({Command6, Command5, Text5, Command4, Command3, Text4, Label8, Label6});
-    platform::stackTopmostFirst(
-        {Frame2, Command1(1), Command1(0), Command1(2), Command1(3), Command1(4), Label7});
+    platform::stackTopmostFirst({Frame2, Command1(CommandBar::Back), Command1(CommandBar::Start),
+                                 Command1(CommandBar::Save), Command1(CommandBar::Winner),
+                                 Command1(CommandBar::End), Label7});
 
     // The settings dialog, hidden until an operator asks for it.
     Picture2 = new Frame(w, 750, 9600, 5535, 3945, QString(), Frame::Border::Single);
@@ -198,18 +200,57 @@ void main::defineControls() {
     platform::stackTopmostFirst({Picture2, Frame1, Picture1});
 
     std::vector<std::pair<int, QWidget*>> tabOrder = {
-        {0, Picture1},    {1, Frame1},       {2, Command1(4)}, {3, Command1(3)}, {4, Command1(2)},
-        {5, Command1(0)}, {11, Command1(1)}, {12, Text1},      {13, Picture2},   {14, Label1},
-        {15, Label2},     {16, Text2},       {17, Label3},     {18, Text3},      {19, Label4},
-        {20, Label5},     {21, Command2},    {27, Label7},     {28, Frame2},     {29, Text4},
-        {30, Command3},   {31, Command4},    {32, Label6},     {33, Text5},      {34, Command5},
-        {35, Command6},   {36, Label8},
+        {0, Picture1},
+        {1, Frame1},
+        {2, Command1(CommandBar::End)},
+        {3, Command1(CommandBar::Winner)},
+        {4, Command1(CommandBar::Save)},
+        {5, Command1(CommandBar::Start)},
+        {11, Command1(CommandBar::Back)},
+        {12, Text1},
+        {13, Picture2},
+        {14, Label1},
+        {15, Label2},
+        {16, Text2},
+        {17, Label3},
+        {18, Text3},
+        {19, Label4},
+        {20, Label5},
+        {21, Command2},
+        {27, Label7},
+        {28, Frame2},
+        {29, Text4},
+        {30, Command3},
+        {31, Command4},
+        {32, Label6},
+        {33, Text5},
+        {34, Command5},
+        {35, Command6},
+        {36, Label8},
     };
     for (int i = 0; i < teamRows; ++i) {
         tabOrder.emplace_back(rowDesign[i].buttonTabIndex, Team_CMD(i));
         tabOrder.emplace_back(rowDesign[i].barTabIndex, Team_Label(i));
     }
     platform::applyTabOrder(std::move(tabOrder));
+}
+
+// Every control answers to its designed name (findChild, debug output): "Label7", "Team_CMD(3)".
+void main::nameControls() {
+    const std::pair<QObject*, const char*> named[] = {
+        {window.get(), "main"}, {Timer1, "Timer1"}, {Timer2, "Timer2"},     {Picture1, "Picture1"},
+        {Text1, "Text1"},       {Frame1, "Frame1"}, {Label7, "Label7"},     {Frame2, "Frame2"},
+        {Label6, "Label6"},     {Text4, "Text4"},   {Command3, "Command3"}, {Command4, "Command4"},
+        {Label8, "Label8"},     {Text5, "Text5"},   {Command5, "Command5"}, {Command6, "Command6"},
+        {Picture2, "Picture2"}, {Label1, "Label1"}, {Label2, "Label2"},     {Text2, "Text2"},
+        {Label3, "Label3"},     {Label4, "Label4"}, {Text3, "Text3"},       {Label5, "Label5"},
+        {Command2, "Command2"},
+    };
+    for (const auto& [control, name] : named)
+        platform::nameControl(control, name);
+    platform::nameControls(Team_CMD, "Team_CMD");
+    platform::nameControls(Team_Label, "Team_Label");
+    platform::nameControls(Command1, "Command1");
 }
 
 void main::connectEvents() {
@@ -219,7 +260,7 @@ void main::connectEvents() {
     w->onClose = [] { platform::endProgram(); };
     QObject::connect(Timer1, &platform::IntervalTimer::Timer, w, [this] { Timer1_Timer(); });
     QObject::connect(Timer2, &platform::IntervalTimer::Timer, w, [this] { Timer2_Timer(); });
-    for (int i = 0; i < 5; ++i)
+    for (int i = CommandBar::Start; i <= CommandBar::End; ++i)
         QObject::connect(Command1(i), &QAbstractButton::clicked, w,
                          [this, i] { Command1_Click(static_cast<Int16>(i)); });
     for (int i = 0; i < teamRows; ++i) {

@@ -16,6 +16,7 @@ void main::Load() {
     window = platform::openWindow(Qt::Window | Qt::FramelessWindowHint);
     window->setUndrawnSizableFrame();
     defineControls();
+    nameControls();
     connectEvents();
     Form_Load();
     if (screenLoaded)
@@ -37,18 +38,8 @@ void main::Unload() {
     // celebration in progress stops exactly where it is.
     Timer1->setEnabled(false);
     Timer2->setEnabled(false);
-    window.reset();
-    Timer1 = Timer2 = nullptr;
-    Picture2 = Frame1 = Frame2 = nullptr;
-    Command2 = Command3 = Command4 = Command5 = Command6 = nullptr;
-    Text1 = Text2 = Text3 = Text4 = Text5 = nullptr;
-    Label1 = Label2 = Label3 = Label4 = Label5 = Label6 = Label7 = Label8 = nullptr;
-    Picture1 = nullptr;
-    Command1.fill(nullptr);
-    Team_CMD.fill(nullptr);
-    Team_Label.fill(nullptr);
-    Image1.reset();
-    Image2.reset();
+    // The window goes (and its controls with it), every control field is emptied; the working fields stay.
+    Ui::main::operator=(Ui::main{});
 }
 
 } // namespace board

@@ -43,12 +43,14 @@ void main::Form_Resize() {
         Button_Step = platform::round32(
             (static_cast<double>(Frame1->Width()) - static_cast<double>(Frame2->Width()) - 120) / 5);
     });
-    for (long long i = 0; i <= 3; ++i)
+    for (long long i = CommandBar::Start; i <= CommandBar::Winner; ++i)
         skipOnError([&] { Command1(i)->setLeft(platform::add32(platform::mul32(i, Button_Step), 120)); });
     skipOnError(
         [&] { Frame2->setLeft(static_cast<double>(Frame1->Width()) - Frame2->Width() - 120 - Button_Step); });
-    skipOnError(
-        [&] { Command1(4)->setLeft(static_cast<double>(Frame1->Width()) - Command1(4)->Width() - 240); });
+    skipOnError([&] {
+        Command1(CommandBar::End)
+            ->setLeft(static_cast<double>(Frame1->Width()) - Command1(CommandBar::End)->Width() - 240);
+    });
     skipOnError([&] { Set_Board(); });
     skipOnError([&] { Picture1->show(); });
     skipOnError([&] { Frame1->show(); });

@@ -1,25 +1,15 @@
 #pragma once
 
+#include "main_ui.h"
 #include "platform/arith.h"
-#include "platform/buttons.h"
-#include "platform/canvas.h"
 #include "platform/checked_array.h"
-#include "platform/containers.h"
-#include "platform/form_window.h"
-#include "platform/pictures.h"
-#include "platform/text_controls.h"
-#include "platform/timer.h"
 
-#include <QPointer>
+#include <QString>
 #include <functional>
-#include <memory>
 
 namespace board {
 
-using platform::Int16;
 using platform::Int32;
-
-inline constexpr int teamRows = 10;
 
 // A race is 30 cycles of 6 ticks of Timer1, a celebration 5 cycles of Timer2. Tick is the phase within a
 // cycle (0 to 5) and also the runner frame painted on that tick.
@@ -27,11 +17,11 @@ inline constexpr Int16 lastTickOfCycle = 5;
 inline constexpr Int16 raceCycles = 30;
 inline constexpr Int16 celebrationCycles = 5;
 
-// The race board. The object lives as long as the program and keeps its working fields across loads;
-// its window and controls are created afresh from the definition every time the screen is loaded, and
-// exist only while it is loaded. Procedures are grouped in files by concern: definition, layout, race,
-// celebration, score entry, settings strip, command bar, saving.
-class main {
+// The race board. The object lives as long as the program and keeps the working fields below across
+// loads; its window and controls (Ui::main, main_ui.h) are created afresh from the definition every time
+// the screen is loaded, and exist only while it is loaded. Procedures are grouped in files by concern:
+// definition, layout, race, celebration, score entry, settings strip, command bar, saving.
+class main : public Ui::main {
 public:
     static main& instance();
 
@@ -48,7 +38,7 @@ public:
     std::function<void()> screenLoaded;
     std::function<void()> screenUnloading;
 
-    // ---- working fields (layout) ----
+    // ---- working fields (they outlive the window) ----
     platform::CheckedArray<Int32, 11> Add_Score;   // pending points of each slot, not yet in Team_Score
     QString Edit_Mode;                             // "score" or "tname": what the entry box edits
     Int16 Edit_Team = 0;                           // slot whose name button last opened the entry box
@@ -60,40 +50,9 @@ public:
     platform::CheckedArray<double, 11> Step_Score; // growth of the shown number per race cycle
     bool Race_Ready = false;                       // some team had pending points at the last start
 
-    // ---- controls (valid while loaded) ----
-    platform::FormWindowHandle window{nullptr, nullptr};
-    platform::IntervalTimer* Timer1 = nullptr;
-    platform::IntervalTimer* Timer2 = nullptr;
-    platform::Frame* Picture2 = nullptr; // the settings dialog
-    platform::CommandButton* Command2 = nullptr;
-    platform::TextBox* Text2 = nullptr;
-    platform::TextBox* Text3 = nullptr;
-    platform::Label* Label1 = nullptr;
-    platform::Label* Label2 = nullptr;
-    platform::Label* Label3 = nullptr;
-    platform::Label* Label4 = nullptr;
-    platform::Label* Label5 = nullptr;
-    platform::Frame* Frame1 = nullptr; // the command bar
-    platform::CheckedArray<platform::CommandButton*, 5> Command1;
-    platform::Label* Label7 = nullptr; // the publisher line
-    platform::Frame* Frame2 = nullptr; // the settings strip
-    platform::Label* Label6 = nullptr;
-    platform::TextBox* Text4 = nullptr; // maximum score read-out
-    platform::CommandButton* Command3 = nullptr;
-    platform::CommandButton* Command4 = nullptr;
-    platform::Label* Label8 = nullptr;
-    platform::TextBox* Text5 = nullptr; // running speed read-out
-    platform::CommandButton* Command5 = nullptr;
-    platform::CommandButton* Command6 = nullptr;
-    platform::Canvas* Picture1 = nullptr; // the board canvas
-    platform::TextBox* Text1 = nullptr;   // the entry box
-    platform::CheckedArray<platform::CommandButton*, teamRows> Team_CMD;
-    platform::CheckedArray<platform::TextBox*, teamRows> Team_Label;
-    std::unique_ptr<platform::ImageHolder> Image1; // the background picture
-    std::unique_ptr<platform::ImageHolder> Image2; // the runner strip
-
     // ---- definition.cpp ----
     void defineControls();
+    void nameControls();
     void connectEvents();
 
     // ---- layout.cpp ----

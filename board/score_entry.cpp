@@ -70,7 +70,7 @@ void main::Text1_KeyDown(int keyCode, int /*shift*/) {
 // A score bar is a text box only to look like one: it never keeps the focus, so it never shows a caret
 // and cannot be typed into.
 void main::Team_Label_GotFocus(Int16 /*index*/) {
-    platform::abandonOnFailure([&] { Command1(0)->setFocus(Qt::OtherFocusReason); });
+    platform::abandonOnFailure([&] { Command1(CommandBar::Start)->setFocus(Qt::OtherFocusReason); });
 }
 
 } // namespace board

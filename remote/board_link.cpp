@@ -165,7 +165,7 @@ Answer RaceBoardLink::startRace() {
     if (std::optional<Answer> busy = refusedWhileBusy())
         return *busy;
     board::main& b = board::main::instance();
-    b.Command1_Click(0);
+    b.Command1_Click(board::CommandBar::Start);
     if (!b.Timer1->Enabled())
         return {200, QStringLiteral("더할 점수가 없어서 출발하지 않았습니다. 먼저 점수를 주세요.")};
     return {200, QStringLiteral("출발! 경주가 시작되었습니다.")};
@@ -174,7 +174,7 @@ Answer RaceBoardLink::startRace() {
 Answer RaceBoardLink::celebrate() {
     if (std::optional<Answer> busy = refusedWhileBusy())
         return *busy;
-    board::main::instance().Command1_Click(3);
+    board::main::instance().Command1_Click(board::CommandBar::Winner);
     return {200, QStringLiteral("승리팀을 축하합니다.")};
 }
 
@@ -187,7 +187,7 @@ Answer RaceBoardLink::save() {
     CollectedDialogs collected;
     platform::Dialogs* before = &platform::Dialogs::current();
     platform::Dialogs::install(&collected);
-    board::main::instance().Command1_Click(2);
+    board::main::instance().Command1_Click(board::CommandBar::Save);
     platform::Dialogs::install(before);
     if (collected.messages.contains(saved))
         return {200, QStringLiteral("'%1' 점수판을 저장했습니다.").arg(game::state().Save_Name)};

@@ -4,6 +4,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/fonts.h"
+#include "platform/object_names.h"
 #include "platform/program.h"
 #include "platform/window_order.h"
 
@@ -100,7 +101,7 @@ void FRMlogo::defineControls() {
         button->setBackColor(lavender);
         Cmd(i) = button;
     }
-    Cmd(3)->setEnabled(false);
+    Cmd(CmdButton::Delete)->setEnabled(false);
 
     // The publisher band.
     Shape1 = new platform::Shape(w, 0, 3810, 5940, 1275, white, lavender, 2);
@@ -114,8 +115,8 @@ void FRMlogo::defineControls() {
     Label7 = bandLabel(w, 90, 4770, 5790, 195,
                        QStringLiteral("www.example.org   전화 000-0000-0000   팩스 000-0000-0001"),
                        platform::font(Face::Gulim, 9.75));
-    platform::stackTopmostFirst(
-        {Cmd(3), Cmd(2), Cmd(1), Cmd(0), Frame1, Image1, Label5, Label6, Label7, Shape1});
+    platform::stackTopmostFirst({Cmd(CmdButton::Delete), Cmd(CmdButton::Close), Cmd(CmdButton::Load),
+                                 Cmd(CmdButton::Start), Frame1, Image1, Label5, Label6, Label7, Shape1});
 
     std::vector<std::pair<int, QWidget*>> tabOrder = {
         {0, Frame1}, {4, Text1}, {6, List1}, {7, Label7}, {8, Label6}, {9, Label5},
@@ -125,6 +126,19 @@ void FRMlogo::defineControls() {
     for (int i = 0; i < teamBoxes; ++i)
         tabOrder.emplace_back(boxDesign[i].tabIndex, Team(i));
     platform::applyTabOrder(std::move(tabOrder));
+}
+
+// Every control answers to its designed name (findChild, debug output): "List1", "Team(3)".
+void FRMlogo::nameControls() {
+    const std::pair<QObject*, const char*> named[] = {
+        {window.get(), "FRMlogo"}, {Frame1, "Frame1"}, {List1, "List1"},
+        {Text1, "Text1"},          {Image1, "Image1"}, {Label5, "Label5"},
+        {Label6, "Label6"},        {Label7, "Label7"}, {Shape1, "Shape1"},
+    };
+    for (const auto& [control, name] : named)
+        platform::nameControl(control, name);
+    platform::nameControls(Cmd, "Cmd");
+    platform::nameControls(Team, "Team");
 }
 
 void FRMlogo::connectEvents() {

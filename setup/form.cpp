@@ -14,6 +14,7 @@ void FRMlogo::Load() {
     window = platform::openWindow(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                   Qt::WindowCloseButtonHint);
     defineControls();
+    nameControls();
     connectEvents();
     Form_Load();
 }
@@ -27,21 +28,14 @@ void FRMlogo::Show() {
     window->raise();
     window->activateWindow();
     if (fresh)
-        Cmd(0)->setFocus();
+        Cmd(CmdButton::Start)->setFocus();
 }
 
 void FRMlogo::Unload() {
     if (!isLoaded())
         return;
-    window.reset();
-    Cmd.fill(nullptr);
-    Team.fill(nullptr);
-    Frame1 = nullptr;
-    List1 = nullptr;
-    Text1 = nullptr;
-    Image1 = nullptr;
-    Label5 = Label6 = Label7 = nullptr;
-    Shape1 = nullptr;
+    // The window goes (and its controls with it), every control field is emptied; the working fields stay.
+    Ui::FRMlogo::operator=(Ui::FRMlogo{});
 }
 
 } // namespace setup

@@ -33,7 +33,7 @@ void FRMlogo::List1_Click() {
         Load_Busy = false;
         Team_Ready = true;
         Data_Loaded = true;
-        Cmd(3)->setEnabled(true);
+        Cmd(CmdButton::Delete)->setEnabled(true);
     });
 }
 
@@ -76,7 +76,7 @@ void FRMlogo::Del_Data() {
                 QStringLiteral("지울 점수판 파일이 이미 없습니다: %1").arg(fileName));
         Reset_Team();
         List1->Clear();
-        Cmd(3)->setEnabled(false);
+        Cmd(CmdButton::Delete)->setEnabled(false);
         Team_Ready = false;
         Load_Busy = false;
         Data_Loaded = false;

@@ -20,7 +20,7 @@ void FRMlogo::Form_Load() {
 void FRMlogo::Cmd_Click(Int16 index) {
     platform::abandonOnFailure([&] {
         switch (index) {
-        case 0:
+        case CmdButton::Start:
             if (!Team_Ready) {
                 for (int i = 0; i < teamBoxes; ++i)
                     if (Team(i)->Value() != 0)
@@ -35,14 +35,14 @@ void FRMlogo::Cmd_Click(Int16 index) {
             // The window goes later, not now: this runs inside the click of one of its buttons.
             Unload();
             break;
-        case 1:
+        case CmdButton::Load:
             Load_Data();
             List1->show();
             break;
-        case 2:
+        case CmdButton::Close:
             platform::endProgram();
             break;
-        case 3:
+        case CmdButton::Delete:
             Del_Data();
             break;
         default:

@@ -4,6 +4,7 @@
 #include "game/keeper.h"
 #include "game/module1.h"
 #include "platform/program.h"
+#include "platform/twips.h"
 #include "setup/FRMlogo.h"
 
 #include <QCoreApplication>
@@ -81,6 +82,14 @@ DiskFull::~DiskFull() {
     getrlimit(RLIMIT_FSIZE, &limit);
     limit.rlim_cur = old_;
     setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+QStringList controlNames(const QWidget* window) {
+    QStringList names;
+    for (const QWidget* child : window->findChildren<QWidget*>())
+        if (dynamic_cast<const platform::TwipsGeometry*>(child))
+            names << child->objectName();
+    return names;
 }
 
 void unloadScreens() {

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <QWidget>
 #include <deque>
 #include <memory>
 #include <optional>
@@ -81,6 +82,9 @@ public:
 private:
     unsigned long long old_ = 0;
 };
+
+// The object names of the controls on a window (every widget placed in twips), in creation order.
+QStringList controlNames(const QWidget* window);
 
 // Unloads both screens and lets their deferred deletions run.
 void unloadScreens();

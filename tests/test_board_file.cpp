@@ -409,7 +409,7 @@ private slots:
 
         setup::FRMlogo& s = setup::FRMlogo::instance();
         s.Show();
-        QTest::mouseClick(s.Cmd(1), Qt::LeftButton);
+        QTest::mouseClick(s.Cmd(setup::CmdButton::Load), Qt::LeftButton);
         QStringList listed;
         for (int i = 0; i < s.List1->ListCount(); ++i)
             listed << s.List1->List(i);
@@ -423,7 +423,7 @@ private slots:
         platform::setProgramFolderForTesting(env.folder() + u("/gone"));
         setup::FRMlogo& s = setup::FRMlogo::instance();
         s.Show();
-        QTest::mouseClick(s.Cmd(1), Qt::LeftButton);
+        QTest::mouseClick(s.Cmd(setup::CmdButton::Load), Qt::LeftButton);
         QCOMPARE(s.List1->ListCount(), 0);
         QVERIFY(s.List1->isVisible());
     }
@@ -453,12 +453,12 @@ private slots:
         put(QDir(env.folder()).filePath(u("a.scr")), exampleFile);
         setup::FRMlogo& s = chooseBoard(u("a"));
         QVERIFY(QFile::remove(QDir(env.folder()).filePath(u("a.scr"))));
-        QTest::mouseClick(s.Cmd(3), Qt::LeftButton);
+        QTest::mouseClick(s.Cmd(setup::CmdButton::Delete), Qt::LeftButton);
         QCOMPARE(env.dialogs.messages, QStringList{u("|지울 점수판 파일이 이미 없습니다: a.scr")});
         // Nothing is left to keep: the screen is reset all the same.
         QCOMPARE(s.Team(0)->Value(), 0);
         QCOMPARE(s.Team(0)->Caption(), u("믿음"));
-        QVERIFY(!s.Cmd(3)->isEnabled());
+        QVERIFY(!s.Cmd(setup::CmdButton::Delete)->isEnabled());
         QVERIFY(!s.Team_Ready && !s.Data_Loaded);
         QCOMPARE(game::state().Save_Name, QString());
     }
@@ -471,13 +471,13 @@ private slots:
         // The board file has become a folder with something in it: no one can unlink that.
         QVERIFY(QFile::remove(folder.filePath(u("a.scr"))));
         QVERIFY(folder.mkpath(u("a.scr/inside")));
-        QTest::mouseClick(s.Cmd(3), Qt::LeftButton);
+        QTest::mouseClick(s.Cmd(setup::CmdButton::Delete), Qt::LeftButton);
         QCOMPARE(env.dialogs.messages.size(), 1);
         QVERIFY(env.dialogs.messages[0].startsWith(u("|점수판 파일을 지우지 못했습니다: a.scr")));
         // Nothing looks deleted that is not: the board stays chosen.
         QVERIFY(folder.exists(u("a.scr/inside")));
         QCOMPARE(s.Team(0)->Value(), 2);
-        QVERIFY(s.Cmd(3)->isEnabled());
+        QVERIFY(s.Cmd(setup::CmdButton::Delete)->isEnabled());
         QVERIFY(s.Data_Loaded);
         QCOMPARE(game::state().Save_Name, u("a"));
     }
@@ -642,14 +642,14 @@ private slots:
         theBoard().Show();
         theBoard().Add_Score(0) = 20;
         env.dialogs.answers = {u("이어서")};
-        QTest::mouseClick(theBoard().Command1(2), Qt::LeftButton);
+        QTest::mouseClick(theBoard().Command1(board::CommandBar::Save), Qt::LeftButton);
         QCOMPARE(env.dialogs.messages, QStringList{completed});
         QCOMPARE(contents(platform::programFile(u("이어서.scr"))), "3;500;30000\r\n" + exampleFile.mid(10));
         testing::unloadScreens();
         game::state() = game::Module1{};
 
         setup::FRMlogo& s = chooseBoard(u("이어서"));
-        QTest::mouseClick(s.Cmd(0), Qt::LeftButton);
+        QTest::mouseClick(s.Cmd(setup::CmdButton::Start), Qt::LeftButton);
         QVERIFY(theBoard().isLoaded());
         QCOMPARE(game::state().Team_Score(0), 120);
         QCOMPARE(game::state().Run_Speed, 30000);
@@ -660,7 +660,7 @@ private:
     setup::FRMlogo& chooseBoard(const QString& name) {
         setup::FRMlogo& s = setup::FRMlogo::instance();
         s.Show();
-        QTest::mouseClick(s.Cmd(1), Qt::LeftButton);
+        QTest::mouseClick(s.Cmd(setup::CmdButton::Load), Qt::LeftButton);
         const auto found = s.List1->findItems(name, Qt::MatchExactly);
         if (found.size() != 1)
             qFatal("the board \"%s\" is not listed once", qPrintable(name));

@@ -4,6 +4,7 @@
 #include "support.h"
 
 #include <QApplication>
+#include <QSet>
 #include <QTest>
 #include <QWindow>
 
@@ -76,9 +77,28 @@ private slots:
         // Every face of the command bar is there, in its designed size.
         for (int i = 0; i < 4; ++i)
             QCOMPARE(b.Command1(i)->Picture().size(), QSize(97, 33));
-        QCOMPARE(b.Command1(4)->Picture().size(), QSize(34, 33));
-        QVERIFY(b.Command1(4)->Picture().hasAlphaChannel()); // the door's background shows through
+        QCOMPARE(b.Command1(board::CommandBar::End)->Picture().size(), QSize(34, 33));
+        // The door's background shows through.
+        QVERIFY(b.Command1(board::CommandBar::End)->Picture().hasAlphaChannel());
         b.Unload();
+    }
+
+    // Every control answers to its designed name, once: debug output and findChild tell them apart.
+    void controlsAnswerToTheirDesignedNames() {
+        board::main& b = screen();
+        b.Show();
+        const QStringList names = testing::controlNames(b.window.get());
+        QCOMPARE(names.size(), 22 + 2 * board::teamRows + 5); // the single controls, two rows of ten, the bar
+        QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
+        QVERIFY(!names.contains(QString()));
+        QCOMPARE(b.window->objectName(), QStringLiteral("main"));
+        QCOMPARE(b.window->findChild<QObject*>(QStringLiteral("Team_CMD(3)")), b.Team_CMD(3));
+        QCOMPARE(b.window->findChild<QObject*>(QStringLiteral("Team_Label(9)")), b.Team_Label(9));
+        QCOMPARE(b.window->findChild<QObject*>(QStringLiteral("Command1(4)")),
+                 b.Command1(board::CommandBar::End));
+        QCOMPARE(b.window->findChild<QObject*>(QStringLiteral("Label7")), b.Label7);
+        QCOMPARE(b.window->findChild<QObject*>(QStringLiteral("Picture2")), b.Picture2);
+        QCOMPARE(b.window->findChild<QObject*>(QStringLiteral("Timer1")), b.Timer1);
     }
 
     // 15360 x 11520 twips with a 1035-twip command bar and 4 teams.
@@ -129,7 +149,7 @@ private slots:
         for (int i = 0; i < 4; ++i)
             QCOMPARE(b.Command1(i)->Left(), lefts[i]);
         QCOMPARE(b.Frame2->Left(), 9636.0f);
-        QCOMPARE(b.Command1(4)->Left(), 14355.0f);
+        QCOMPARE(b.Command1(board::CommandBar::End)->Left(), 14355.0f);
         // The publisher line's box is centred by the layout; its text stands at the box's left edge.
         QCOMPARE(b.Label7->Left(), (15360.0f - 5865.0f) / 2);
         QCOMPARE(b.Label7->alignment() & Qt::AlignHorizontal_Mask, Qt::Alignment(Qt::AlignLeft));
@@ -174,10 +194,11 @@ private slots:
             b.showSettingsDialog();
             b.Picture1->setFocus();
         }
-        QList<QWidget*> expected{b.Command1(4), b.Command1(3), b.Command1(2), b.Command1(0)};
+        QList<QWidget*> expected{b.Command1(board::CommandBar::End), b.Command1(board::CommandBar::Winner),
+                                 b.Command1(board::CommandBar::Save), b.Command1(board::CommandBar::Start)};
         for (int i = 0; i < std::min(teams, 5); ++i)
             expected << b.Team_CMD(i);
-        expected << b.Command1(1);
+        expected << b.Command1(board::CommandBar::Back);
         if (dialogOpen)
             expected << b.Text2 << b.Text3 << b.Command2;
         expected << b.Command3 << b.Command4 << b.Command5 << b.Command6;

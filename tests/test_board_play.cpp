@@ -88,7 +88,7 @@ void raceUnderWay() {
     showBoard();
     board::main& b = screen();
     b.Add_Score(0) = 100;
-    QTest::mouseClick(b.Command1(0), Qt::LeftButton);
+    QTest::mouseClick(b.Command1(board::CommandBar::Start), Qt::LeftButton);
     ticks(40);
     QVERIFY(b.Timer1->Enabled());
 }
@@ -371,7 +371,7 @@ private slots:
 
         // 100 pending for team 0 count up by 3 a cycle from its score, 120.
         b.Add_Score(0) = 100;
-        QTest::mouseClick(b.Command1(0), Qt::LeftButton);
+        QTest::mouseClick(b.Command1(board::CommandBar::Start), Qt::LeftButton);
         ticks(6);
         QCOMPARE(b.Team_Label(0)->Text(), QStringLiteral("123"));
         QCOMPARE(b.Text4->Text(), QStringLiteral("500"));
@@ -405,7 +405,9 @@ private slots:
         showBoard();
         board::main& b = screen();
         b.Add_Score(0) = 100;
-        QWidget* target = button == "start" ? b.Command1(0) : button == "up" ? b.Command3 : b.Team_CMD(1);
+        QWidget* target = button == "start" ? b.Command1(board::CommandBar::Start)
+                          : button == "up"  ? b.Command3
+                                            : b.Team_CMD(1);
         target->setFocus();
         QTest::keyClick(target, Qt::Key(key));
         if (held)
@@ -463,7 +465,7 @@ private slots:
         showBoard();
         board::main& b = screen();
         QTest::mouseClick(b.Team_Label(2), Qt::LeftButton);
-        QCOMPARE(QApplication::focusWidget(), b.Command1(0));
+        QCOMPARE(QApplication::focusWidget(), b.Command1(board::CommandBar::Start));
     }
 
     // ---- the race ----
@@ -514,7 +516,7 @@ private slots:
         b.Timer1->setInterval(10);
         b.Tick = 3;
         const float width = b.Team_Label(1)->Width();
-        QTest::mouseClick(b.Command1(0), Qt::LeftButton);
+        QTest::mouseClick(b.Command1(board::CommandBar::Start), Qt::LeftButton);
         QVERIFY(env->sound.played.isEmpty());
         QVERIFY(!b.Timer1->Enabled());
         QCOMPARE(b.Tick, Int16(0));
@@ -550,7 +552,7 @@ private slots:
         const float startWidth = b.Team_Label(2)->Width();
         const float otherWidth = b.Team_Label(1)->Width();
 
-        QTest::mouseClick(b.Command1(0), Qt::LeftButton);
+        QTest::mouseClick(b.Command1(board::CommandBar::Start), Qt::LeftButton);
         QCOMPARE(env->sound.played, QStringList{env->folder() + "/start.wav"});
         QVERIFY(b.Timer1->Enabled());
         const int step = b.Step_Width(2);
@@ -594,7 +596,7 @@ private slots:
         showBoard();
         board::main& b = screen();
         b.Add_Score(0) = 300; // 34 twips a tick
-        QTest::mouseClick(b.Command1(0), Qt::LeftButton);
+        QTest::mouseClick(b.Command1(board::CommandBar::Start), Qt::LeftButton);
         ticks(ticked);
         const double barEnd = std::nearbyint(b.Team_Label(0)->Left() + b.Team_Label(0)->Width());
         QCOMPARE(barEnd, 2745 + 100 / 500.0 * barRoom + 34.0 * ticked);
@@ -615,7 +617,7 @@ private slots:
         const double top = b.Team_CMD(0)->Top();
         const double startEnd = std::nearbyint(b.Team_Label(0)->Left() + b.Team_Label(0)->Width());
         b.Add_Score(0) = 300;
-        QTest::mouseClick(b.Command1(0), Qt::LeftButton);
+        QTest::mouseClick(b.Command1(board::CommandBar::Start), Qt::LeftButton);
         ticks(60);
         // Below the bar, right of the runner that stood there before the race and up to the right edge of
         // the runner now: grass before the race, the runners' feet during it.
@@ -637,7 +639,7 @@ private slots:
         board::main& b = screen();
         b.Add_Score(0) = 60;
         b.Add_Score(1) = -30;
-        QTest::mouseClick(b.Command1(0), Qt::LeftButton);
+        QTest::mouseClick(b.Command1(board::CommandBar::Start), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(!b.Timer1->Enabled(), 20000);
         QCOMPARE(game::state().Team_Score(0), 180);
         QCOMPARE(game::state().Team_Score(1), 270);
@@ -652,7 +654,7 @@ private slots:
         showBoard();
         board::main& b = screen();
         b.Add_Score(0) = 30;
-        QTest::mouseClick(b.Command1(0), Qt::LeftButton);
+        QTest::mouseClick(b.Command1(board::CommandBar::Start), Qt::LeftButton);
         QVERIFY(b.Timer1->Enabled());
         ticks(181);
         QCOMPARE(game::state().Team_Score(0), 150);
@@ -663,11 +665,11 @@ private slots:
         showBoard();
         board::main& b = screen();
         b.Add_Score(0) = 100;
-        QTest::mouseClick(b.Command1(0), Qt::LeftButton);
+        QTest::mouseClick(b.Command1(board::CommandBar::Start), Qt::LeftButton);
         ticks(50);
         const Int16 left = b.Race_Left;
         b.Add_Score(1) = 100;
-        QTest::mouseClick(b.Command1(0), Qt::LeftButton);
+        QTest::mouseClick(b.Command1(board::CommandBar::Start), Qt::LeftButton);
         QCOMPARE(env->sound.played.size(), 2);
         QCOMPARE(b.Tick, Int16(0));
         QCOMPARE(b.Race_Left, left);
@@ -698,7 +700,7 @@ private slots:
         board::main& b = screen();
         b.Winner = Int16(previous);
         b.Tick = 4;
-        QTest::mouseClick(b.Command1(3), Qt::LeftButton);
+        QTest::mouseClick(b.Command1(board::CommandBar::Winner), Qt::LeftButton);
         QCOMPARE(b.Winner, Int16(leader));
         QCOMPARE(b.Tick, Int16(0));
         QCOMPARE(b.Timer2->Interval(), 80);
@@ -719,7 +721,7 @@ private slots:
         startTeams(scores);
         showBoard();
         board::main& b = screen();
-        QTest::mouseClick(b.Command1(3), Qt::LeftButton);
+        QTest::mouseClick(b.Command1(board::CommandBar::Winner), Qt::LeftButton);
         b.Timer2_Timer();
         QCOMPARE(b.Team_Label(leader)->BackColor(), designColour[1]);
         for (int tick = 2; tick <= 30; ++tick)
@@ -738,7 +740,7 @@ private slots:
         startTeams({100, 100, 100, 400}, 500, 10);
         showBoard();
         board::main& b = screen();
-        QTest::mouseClick(b.Command1(3), Qt::LeftButton);
+        QTest::mouseClick(b.Command1(board::CommandBar::Winner), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(!b.Timer2->Enabled(), 10000);
         QCOMPARE(b.Team_Label(3)->BackColor(), designColour[0]);
         QCOMPARE(b.Flash_Left, Int16(5));
@@ -883,7 +885,7 @@ private slots:
     void backToSetupDuringARace() {
         raceUnderWay();
         board::main& b = screen();
-        QTest::mouseClick(b.Command1(1), Qt::LeftButton);
+        QTest::mouseClick(b.Command1(board::CommandBar::Back), Qt::LeftButton);
         QCOMPARE(env->setupShown, 1);
         QVERIFY(!b.isLoaded());
         QCOMPARE(game::state().Team_Score(0), 120);
@@ -899,7 +901,7 @@ private slots:
     void endDuringARace() {
         raceUnderWay();
         board::main& b = screen();
-        QTest::mouseClick(b.Command1(4), Qt::LeftButton);
+        QTest::mouseClick(b.Command1(board::CommandBar::End), Qt::LeftButton);
         QCOMPARE(env->programEnded, 1);
         QCOMPARE(game::state().Team_Score(0), 120);
     }

@@ -80,7 +80,7 @@ void startBoard(const QList<int>& boxes) {
         QTest::mouseClick(s.Team(box), Qt::LeftButton, {}, QPoint(7, s.Team(box)->height() / 2));
         QTest::keyClick(s.Text1, Qt::Key_Return);
     }
-    QTest::mouseClick(s.Cmd(0), Qt::LeftButton);
+    QTest::mouseClick(s.Cmd(setup::CmdButton::Start), Qt::LeftButton);
     QVERIFY(theBoard().isLoaded());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -197,8 +197,8 @@ private slots:
         entry(0, u("100"));
         entry(1, u("30"));
         env->dialogs.answers = {u("저녁")};
-        click(b.Command1(2));
-        click(b.Command1(0));
+        click(b.Command1(board::CommandBar::Save));
+        click(b.Command1(board::CommandBar::Start));
         const ino_t beforeTheRace = keptInode();
         for (int i = 0; i < 180; ++i)
             b.Timer1_Timer();
@@ -225,20 +225,20 @@ private slots:
         }
         QCOMPARE(boxValues(), (QList<int>{2, 2, 2, 0, 0, 0, 0, 0, 0, 0}));
         QCOMPARE(s.Team(1)->Caption(), u("새소망"));
-        QVERIFY(!s.Cmd(3)->isEnabled());
-        click(s.Cmd(1));
+        QVERIFY(!s.Cmd(setup::CmdButton::Delete)->isEnabled());
+        click(s.Cmd(setup::CmdButton::Load));
         QCOMPARE(s.List1->ListCount(), 1); // the saved board, not the kept game
         QCOMPARE(s.List1->List(0), u("저녁"));
         s.List1->hide();
 
-        click(s.Cmd(0));
+        click(s.Cmd(setup::CmdButton::Start));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(shownScores(), (QStringList{u("믿음:100+25"), u("새소망:30+0"), u("사랑:0+-5")}));
         QCOMPARE(b.Text5->Text(), u("30000"));
 
         // Killed again now: the game continued is still unsaved.
         QVERIFY(game::keeper().unsavedGame());
-        click(b.Command1(2));
+        click(b.Command1(board::CommandBar::Save));
         // Saved under the board's name without asking: the one prompt was the first run's.
         QCOMPARE(env->dialogs.prompts, QStringList{u("데이타 저장|저장할 이름을 넣으세요|")});
         QCOMPARE(env->dialogs.messages, (QStringList{completed, completed}));
@@ -279,7 +279,7 @@ private slots:
             } else if (step == u("x")) {
                 entry(0, u("abc"));
             } else if (step == u("v")) {
-                click(theBoard().Command1(2));
+                click(theBoard().Command1(board::CommandBar::Save));
             } else if (step == u("a")) {
                 click(theBoard().Command5);
             } else {
@@ -288,9 +288,9 @@ private slots:
                 file.write("1;500;50\r\nt;5\r\n\r\n");
                 file.close();
                 setupScreen().Show();
-                click(setupScreen().Cmd(1));
+                click(setupScreen().Cmd(setup::CmdButton::Load));
                 setupScreen().List1->setCurrentRow(0);
-                click(setupScreen().Cmd(0));
+                click(setupScreen().Cmd(setup::CmdButton::Start));
             }
         }
         killed();
@@ -367,7 +367,7 @@ private slots:
         QCOMPARE(env->dialogs.messages, QStringList{});
         QVERIFY(!game::Keeper::waitUntilKept().isEmpty());
         env->dialogs.answers = {u("b")};
-        click(b.Command1(2));
+        click(b.Command1(board::CommandBar::Save));
         QCOMPARE(env->dialogs.messages.size(), 2);
         QCOMPARE(env->dialogs.messages[0], completed);
         QVERIFY2(env->dialogs.messages[1].startsWith(u("|진행 중인 경기를 따로 보관하지 못하고 있습니다.")),
@@ -388,7 +388,7 @@ private slots:
         game::Keeper::waitUntilKept();
         {
             const testing::DiskFull diskFull(contents(keptPath()).size() - 1); // the board file is smaller
-            click(b.Command1(2));
+            click(b.Command1(board::CommandBar::Save));
         }
         QCOMPARE(env->dialogs.messages.size(), 2);
         QVERIFY(QFile::exists(platform::programFile(u("b.scr"))));

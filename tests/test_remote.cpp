@@ -458,7 +458,7 @@ private slots:
         QTRY_VERIFY(!r.panel());
         QVERIFY(r.server().isListening());
 
-        screen().Command1_Click(1);
+        screen().Command1_Click(board::CommandBar::Back);
         QVERIFY(!r.server().isListening());
         QCOMPARE(get(remotePort, "/").status, 0);
         screen().screenLoaded = nullptr;

@@ -91,7 +91,7 @@ private slots:
         QVERIFY(!r.panel());
         QVERIFY(r.server().pairing().session() != session);
 
-        b.Command1_Click(1);
+        b.Command1_Click(board::CommandBar::Back);
         QVERIFY(!r.server().isListening());
         b.screenLoaded = nullptr;
         b.screenUnloading = nullptr;

@@ -36,7 +36,7 @@ setup::FRMlogo& setupScreenOn(QScreen* screen) {
 
 board::main& startBoard(setup::FRMlogo& s) {
     s.Team(0)->setValue(1);
-    s.Cmd_Click(0);
+    s.Cmd_Click(setup::CmdButton::Start);
     settle();
     return board::main::instance();
 }
@@ -81,7 +81,7 @@ private slots:
         QCOMPARE(b.window->geometry(), screen->availableGeometry());
         QCOMPARE(b.window->devicePixelRatioF(), screen->devicePixelRatio());
 
-        b.Command1_Click(1); // 불러오기
+        b.Command1_Click(board::CommandBar::Back); // 불러오기
         settle();
         setup::FRMlogo& s = setup::FRMlogo::instance();
         QVERIFY(s.isLoaded() && s.window->isVisible());
@@ -166,10 +166,11 @@ private slots:
         QCOMPARE(cursor.pixmap().devicePixelRatio(), 2.0);
         QCOMPARE(cursor.hotSpot(), QPoint(6, 0));
         // The exit door keeps its designed place and size.
-        QCOMPARE(b.Command1(4)->Picture().size(), QSize(34, 33));
-        const QImage door = plain(b.Command1(4)->grab().toImage());
+        QCOMPARE(b.Command1(board::CommandBar::End)->Picture().size(), QSize(34, 33));
+        const QImage door = plain(b.Command1(board::CommandBar::End)->grab().toImage());
         const QImage denseDoor = QImage(QStringLiteral(":/assets/exit@2x.gif"));
-        const QPoint at(b.Command1(4)->width() - 34, b.Command1(4)->height() - 33); // centred, doubled
+        const QPoint at(b.Command1(board::CommandBar::End)->width() - 34,
+                        b.Command1(board::CommandBar::End)->height() - 33); // centred, doubled
         QCOMPARE(door.pixelColor(at + QPoint(2 * 2 + 8, 2 * 16)), denseDoor.pixelColor(2 * 2 + 8, 2 * 16));
     }
 };

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QTest>
 #include <QWindow>
 
@@ -148,7 +149,7 @@ private slots:
         for (int i = 0; i < 4; ++i)
             buttons << s.Cmd(i)->Caption();
         QCOMPARE(buttons, (QStringList{u("시작"), u("불러오기"), u("닫기"), u("삭제")}));
-        QVERIFY(!s.Cmd(3)->isEnabled());
+        QVERIFY(!s.Cmd(setup::CmdButton::Delete)->isEnabled());
         QVERIFY(!s.List1->isVisible());
         QVERIFY(!s.Text1->isVisible());
         // The longest name the editor takes is the longest a board file gives.
@@ -160,7 +161,7 @@ private slots:
         QCOMPARE(s.Team(9)->geometry().top(), 196);
         QCOMPARE(s.Text1->geometry(), QRect(36, 22, 197, 20));
         QCOMPARE(s.List1->geometry(), QRect(8, 20, 225, 196));
-        QCOMPARE(s.Cmd(3)->geometry(), QRect(260, 88, 129, 35));
+        QCOMPARE(s.Cmd(setup::CmdButton::Delete)->geometry(), QRect(260, 88, 129, 35));
         QCOMPARE(s.Shape1->geometry(), QRect(0, 254, 396, 85));
         // The list covers the editor, which covers the boxes; the buttons lie over the frame.
         QWidget* atBox0 = s.Frame1->childAt(s.Text1->geometry().center());
@@ -170,16 +171,31 @@ private slots:
         QVERIFY(atBox5 == s.List1 || s.List1->isAncestorOf(atBox5));
     }
 
+    // Every control answers to its designed name, once: debug output and findChild tell them apart.
+    void controlsAnswerToTheirDesignedNames() {
+        testing::Environment env;
+        setup::FRMlogo& s = showScreen();
+        const QStringList names = testing::controlNames(s.window.get());
+        QCOMPARE(names.size(), 8 + 4 + setup::teamBoxes); // the single controls, Cmd, Team
+        QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
+        QVERIFY(!names.contains(QString()));
+        QCOMPARE(s.window->objectName(), QStringLiteral("FRMlogo"));
+        QCOMPARE(s.window->findChild<QObject*>(QStringLiteral("Cmd(3)")), s.Cmd(setup::CmdButton::Delete));
+        QCOMPARE(s.window->findChild<QObject*>(QStringLiteral("Team(7)")), s.Team(7));
+        QCOMPARE(s.window->findChild<QObject*>(QStringLiteral("List1")), s.List1);
+        QCOMPARE(s.window->findChild<QObject*>(QStringLiteral("Shape1")), s.Shape1);
+    }
+
     // Focus starts on "시작"; Tab walks load, close, the ten boxes and back, past everything hidden or
     // disabled (the list, the editor, the delete button) and past what never takes the focus.
     void tabOrder() {
         testing::Environment env;
         setup::FRMlogo& s = showScreen();
-        QCOMPARE(QApplication::focusWidget(), s.Cmd(0));
-        QList<QWidget*> expected{s.Cmd(1), s.Cmd(2)};
+        QCOMPARE(QApplication::focusWidget(), s.Cmd(setup::CmdButton::Start));
+        QList<QWidget*> expected{s.Cmd(setup::CmdButton::Load), s.Cmd(setup::CmdButton::Close)};
         for (int i = 0; i < setup::teamBoxes; ++i)
             expected << s.Team(i);
-        expected << s.Cmd(0);
+        expected << s.Cmd(setup::CmdButton::Start);
         QList<QWidget*> walked;
         for (int i = 0; i < expected.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -219,7 +235,7 @@ private slots:
             if (screen().Text1->isVisible())
                 enter(); // closes the name editor the tick opened, leaving the caption as it was
         }
-        press(0);
+        press(setup::CmdButton::Start);
         QCOMPARE(teamsInPlay(), teams);
         QCOMPARE(g.Max_Score, 500);
         QCOMPARE(g.Run_Speed, 50);
@@ -240,7 +256,7 @@ private slots:
         g.Team_Name(0) = u("a");
         g.Max_Score = 900;
         showScreen();
-        press(0);
+        press(setup::CmdButton::Start);
         QVERIFY(screen().isLoaded());
         QVERIFY(!board::main::instance().isLoaded());
         QVERIFY(!screen().Team_Ready);
@@ -252,7 +268,7 @@ private slots:
     void closeEndsTheProgram() {
         testing::Environment env;
         showScreen();
-        press(2);
+        press(setup::CmdButton::Close);
         QCOMPARE(env.programEnded, 1);
         screen().window->close(); // the title bar's close button
         QCOMPARE(env.programEnded, 2);
@@ -265,7 +281,7 @@ private slots:
         tick(2);
         type(u("새이름"));
         enter();
-        press(0);
+        press(setup::CmdButton::Start);
         flushDeletes();
         QCOMPARE(game::state().Team_Name(0), u("사랑새이름"));
         showScreen();
@@ -429,8 +445,8 @@ private slots:
         QTest::keyClick(s.Team(0), Qt::Key_Return);
         QVERIFY(s.isLoaded());
         QCOMPARE(values(), (QList<int>{0, 0, 1, 0, 0, 0, 0, 0, 0, 0}));
-        s.Cmd(0)->setFocus();
-        QTest::keyClick(s.Cmd(0), Qt::Key(key));
+        s.Cmd(setup::CmdButton::Start)->setFocus();
+        QTest::keyClick(s.Cmd(setup::CmdButton::Start), Qt::Key(key));
         QVERIFY(board::main::instance().isLoaded());
         QCOMPARE(teamsInPlay(), QStringList{u("사랑:0")});
         flushDeletes();
@@ -443,7 +459,7 @@ private slots:
         tick(1);
         s.Text1->clear();
         enter();
-        press(0);
+        press(setup::CmdButton::Start);
         QCOMPARE(teamsInPlay(), QStringList{u(":0")});
         flushDeletes();
     }
@@ -457,7 +473,7 @@ private slots:
         tick(7); // ticked before the load, renamed: neither counts afterwards
         type(u("X"));
         enter();
-        press(1);
+        press(setup::CmdButton::Load);
         QCOMPARE(listed(), QStringList{u("셋")});
         QVERIFY(s.List1->isVisible());
         choose(u("셋"));
@@ -466,14 +482,14 @@ private slots:
                                           u("지혜"), u("진리X"), u("화평"), u("평안")}));
         QVERIFY(!s.List1->isVisible());
         QVERIFY(!s.Text1->isVisible()); // the boxes' clicks during the load kept the editor shut
-        QVERIFY(s.Cmd(3)->isEnabled());
+        QVERIFY(s.Cmd(setup::CmdButton::Delete)->isEnabled());
         QVERIFY(s.Team_Ready && s.Data_Loaded && !s.Load_Busy);
         QCOMPARE(game::state().Save_Name, u("셋"));
 
         tick(5); // a box ticked after the load opens the editor, but does not join the board
         type(u("Y"));
         enter();
-        press(0);
+        press(setup::CmdButton::Start);
         QCOMPARE(teamsInPlay(), (QStringList{u("믿음:120"), u("b:-5"), u("c:0")}));
         QCOMPARE(game::state().Max_Score, 700);
         QCOMPARE(game::state().Run_Speed, 40);
@@ -486,9 +502,9 @@ private slots:
         putBoard(u("eight"), boardOf(8));
         putBoard(u("three"), boardOf(3));
         showScreen();
-        press(1);
+        press(setup::CmdButton::Load);
         choose(u("eight"));
-        press(1);
+        press(setup::CmdButton::Load);
         choose(u("three"));
         QCOMPARE(values(), (QList<int>{2, 2, 2, 0, 0, 0, 0, 0, 0, 0}));
         QCOMPARE(captions(), (QStringList{u("t0"), u("t1"), u("t2"), u("평안"), u("은혜"), u("t5"), u("t6"),
@@ -504,12 +520,12 @@ private slots:
         putBoard(u("x.scr"), boardOf(2)); // listed as "x", which names x.scr: not there
         game::state().Team_Count = 2;
         showScreen();
-        press(1);
+        press(setup::CmdButton::Load);
         QCOMPARE(listed(), QStringList{u("x")});
         choose(u("x"));
         QCOMPARE(values(), (QList<int>{2, 2, 0, 0, 0, 0, 0, 0, 0, 0}));
         QCOMPARE(captions().mid(0, 3), (QStringList{QString(), QString(), u("사랑")}));
-        QVERIFY(screen().Cmd(3)->isEnabled());
+        QVERIFY(screen().Cmd(setup::CmdButton::Delete)->isEnabled());
     }
 
     void deleteWhileTheListIsShown() {
@@ -517,24 +533,24 @@ private slots:
         putBoard(u("a"), boardOf(2));
         putBoard(u("b"), boardOf(4));
         setup::FRMlogo& s = showScreen();
-        press(1);
+        press(setup::CmdButton::Load);
         choose(u("b"));
-        press(1);
+        press(setup::CmdButton::Load);
         QVERIFY(s.List1->isVisible());
-        press(3);
+        press(setup::CmdButton::Delete);
         QVERIFY(!QFile::exists(platform::programFile(u("b.scr"))));
         QVERIFY(s.List1->isVisible());
         QCOMPARE(s.List1->ListCount(), 0);
         QCOMPARE(values(), QList<int>(10, 0));
-        QVERIFY(!s.Cmd(3)->isEnabled());
+        QVERIFY(!s.Cmd(setup::CmdButton::Delete)->isEnabled());
         QVERIFY(!s.Team_Ready && !s.Data_Loaded && !s.Load_Busy);
         QCOMPARE(game::state().Save_Name, QString());
         QCOMPARE(game::state().Team_Count, 4); // the deleted board's; the next start sets it afresh
         QCOMPARE(env.dialogs.messages, QStringList{});
-        press(1);
+        press(setup::CmdButton::Load);
         QCOMPARE(listed(), QStringList{u("a")});
         // After the deletion a start needs a ticked box again.
-        press(0);
+        press(setup::CmdButton::Start);
         QVERIFY(s.isLoaded());
         QVERIFY(!board::main::instance().isLoaded());
     }
@@ -544,15 +560,15 @@ private slots:
         testing::Environment env;
         putBoard(QString(), boardOf(2));
         setup::FRMlogo& s = showScreen();
-        press(1);
+        press(setup::CmdButton::Load);
         QCOMPARE(listed(), QStringList{QString()});
         choose(QString());
         QCOMPARE(values().mid(0, 3), (QList<int>{2, 2, 0}));
         QCOMPARE(game::state().Team_Name(1), u("t1"));
         QCOMPARE(game::state().Save_Name, QString());
-        press(3);
+        press(setup::CmdButton::Delete);
         QVERIFY(!QFile::exists(platform::programFile(u(".scr"))));
-        QVERIFY(!s.Cmd(3)->isEnabled());
+        QVERIFY(!s.Cmd(setup::CmdButton::Delete)->isEnabled());
         QCOMPARE(env.dialogs.messages, QStringList{});
     }
 
@@ -561,7 +577,7 @@ private slots:
         putBoard(u("k"), boardOf(1));
         putBoard(u("m"), boardOf(3));
         setup::FRMlogo& s = showScreen();
-        press(1);
+        press(setup::CmdButton::Load);
         s.List1->setFocus();
         const int first = s.List1->currentRow() < 0 ? 0 : 1;
         QTest::keyClick(s.List1, Qt::Key_Down);
