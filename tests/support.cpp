@@ -55,6 +55,7 @@ Environment::Environment() : folder_(std::make_unique<QTemporaryDir>()) {
     board::main::instance().showSetupScreen = [this] { ++setupShown; };
     game::state() = game::Module1{};
     game::keeper() = game::Keeper{};
+    board::main::instance().Add_Score.fill(0);
 }
 
 Environment::~Environment() {
@@ -92,10 +93,14 @@ QStringList controlNames(const QWidget* window) {
     return names;
 }
 
+void flushDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 void unloadScreens() {
     board::main::instance().Unload();
     setup::FRMlogo::instance().Unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    flushDeletes();
 }
 
 bool showBoardSized(int width, int height) {

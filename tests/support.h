@@ -1,11 +1,13 @@
 #pragma once
 
-// What every test program shares: answered dialogs, an observed sound and browser, a scratch program
-// folder, a recorded end of the program, and a fresh game state.
+// What every GUI test shares: answered dialogs, an observed sound and browser, a scratch program folder,
+// a recorded end of the program, a fresh game state, and GuiTest, the fixture base that sets them up.
+#include "fixtures.h"
 #include "platform/browser.h"
 #include "platform/dialogs.h"
 #include "platform/sound.h"
 
+#include <QObject>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -51,7 +53,8 @@ public:
 };
 
 // Installs all of the above for the life of a test, with a fresh scratch program folder, a zeroed game
-// state and a fresh keeper of the kept game; the end of the program is counted instead of carried out.
+// state, no pending points on the board and a fresh keeper of the kept game; the end of the program is
+// counted instead of carried out.
 class Environment {
 public:
     Environment();
@@ -82,6 +85,21 @@ public:
 private:
     unsigned long long old_ = 0;
 };
+
+// The base of every test that drives a screen: init() gives each test function a fresh Environment,
+// cleanup() unloads both screens and takes it down again. A test class derives from it and reads env.
+class GuiTest : public QObject {
+    Q_OBJECT
+protected:
+    std::unique_ptr<Environment> env;
+
+private slots:
+    void init() { env = std::make_unique<Environment>(); }
+    void cleanup() { env.reset(); }
+};
+
+// Lets the deletions a screen deferred (its window, closed from inside its own event) run now.
+void flushDeletes();
 
 // The object names of the controls on a window (every widget placed in twips), in creation order.
 QStringList controlNames(const QWidget* window);

@@ -1,40 +1,17 @@
 // The board screen as it opens: its definition, the layout for the window's size, and Set_Board.
-#include "board/main.h"
+#include "board_builders.h"
 #include "game/module1.h"
-#include "support.h"
 
 #include <QApplication>
 #include <QSet>
 #include <QTest>
 #include <QWindow>
 
-namespace {
+using namespace testing::board_play;
 
-board::main& screen() {
-    return board::main::instance();
-}
-
-void startTeams(std::initializer_list<std::pair<const char*, int>> teams, int maxScore = 500) {
-    game::Module1& g = game::state();
-    g.Team_Count = 0;
-    for (const auto& [name, score] : teams) {
-        g.Team_Name(g.Team_Count) = QString::fromUtf8(name);
-        g.Team_Score(g.Team_Count) = score;
-        ++g.Team_Count;
-    }
-    g.Max_Score = maxScore;
-    g.Run_Speed = 50;
-}
-
-} // namespace
-
-class BoardLayoutTest : public QObject {
+class BoardLayoutTest : public testing::GuiTest {
     Q_OBJECT
-    std::unique_ptr<testing::Environment> env;
-
 private slots:
-    void init() { env = std::make_unique<testing::Environment>(); }
-    void cleanup() { env.reset(); }
 
     void definitionBeforeLayout() {
         testing::unloadScreens();
@@ -103,7 +80,7 @@ private slots:
 
     // 15360 x 11520 twips with a 1035-twip command bar and 4 teams.
     void rowsOfTheWorkedExample() {
-        startTeams({{"믿음", 250}, {"소망", 0}, {"사랑", 500}, {"은혜", 120}});
+        startTeams({250, 0, 500, 120}, 500, 50);
         QVERIFY(testing::showBoardSized(1024, 768));
         board::main& b = screen();
         QCOMPARE(b.Picture1->Height(), 11520.0f - 1035.0f);
@@ -225,7 +202,7 @@ private slots:
     }
 
     void maxScoreZeroKeepsEveryBarAsItWas() {
-        startTeams({{"믿음", 250}, {"소망", 0}}, 0);
+        startTeams({250, 0}, 0);
         QVERIFY(testing::showBoardSized(1024, 768));
         board::main& b = screen();
         // 250 / 0 and 0 / 0 both fail: the bars keep their designed width, the rest of the row is laid out.
@@ -254,7 +231,7 @@ private slots:
     }
 
     void negativeWidthsAreEmptyBars() {
-        startTeams({{"믿음", -100}, {"소망", 100}}, 500);
+        startTeams({-100, 100}, 500);
         QVERIFY(testing::showBoardSized(1024, 768));
         QCOMPARE(screen().Team_Label(0)->Width(), 0.0f);
         QCOMPARE(screen().Team_Label(0)->Text(), QStringLiteral("-100"));
@@ -264,7 +241,7 @@ private slots:
     }
 
     void resizingLaysOutAgain() {
-        startTeams({{"믿음", 250}});
+        startTeams({250});
         QVERIFY(testing::showBoardSized(1024, 768));
         screen().window->resize(1920, 1080);
         QCoreApplication::processEvents();
@@ -274,7 +251,7 @@ private slots:
     }
 
     void loadingResetsPendingPointsAndCounters() {
-        startTeams({{"믿음", 0}, {"소망", 0}});
+        startTeams({0, 0});
         board::main& b = screen();
         b.Add_Score(0) = 40;
         b.Add_Score(1) = 7;

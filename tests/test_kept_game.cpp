@@ -142,13 +142,9 @@ game::KeptGame someGame() {
 
 } // namespace
 
-class KeptGameTest : public QObject {
+class KeptGameTest : public testing::GuiTest {
     Q_OBJECT
-    std::unique_ptr<testing::Environment> env;
-
 private slots:
-    void init() { env = std::make_unique<testing::Environment>(); }
-    void cleanup() { env.reset(); }
 
     // ---- the bytes ----
 

@@ -15,15 +15,14 @@
 #include <QWindow>
 
 using platform::Int16;
+using testing::flushDeletes;
+using testing::putBoard;
+using testing::u;
 
 namespace {
 
 setup::FRMlogo& screen() {
     return setup::FRMlogo::instance();
-}
-
-QString u(const char* utf8) {
-    return QString::fromUtf8(utf8);
 }
 
 const QStringList startCaptions{u("믿음"), u("소망"), u("사랑"), u("은혜"), u("말씀"),
@@ -77,13 +76,6 @@ QStringList teamsInPlay() {
     return list;
 }
 
-void putBoard(const QString& name, const QByteArray& bytes) {
-    QFile file(platform::programFile(name + u(".scr")));
-    if (!file.open(QIODevice::WriteOnly))
-        qFatal("cannot write a board file");
-    file.write(bytes);
-}
-
 // A board file of `count` teams named t0, t1, ... with scores 10, 11, ...
 QByteArray boardOf(int count, int max = 700, int speed = 40) {
     QByteArray bytes =
@@ -108,19 +100,14 @@ QStringList listed() {
     return list;
 }
 
-void flushDeletes() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 } // namespace
 
-class SetupTest : public QObject {
+class SetupTest : public testing::GuiTest {
     Q_OBJECT
 private slots:
     // ---- definition ----
 
     void window() {
-        testing::Environment env;
         setup::FRMlogo& s = showScreen();
         platform::FormWindow* w = s.window.get();
         QCOMPARE(w->windowTitle(), u("NUV 점수판"));
@@ -141,7 +128,6 @@ private slots:
     }
 
     void controlsAsDesigned() {
-        testing::Environment env;
         setup::FRMlogo& s = showScreen();
         QCOMPARE(captions(), startCaptions);
         QCOMPARE(values(), QList<int>(10, 0));
@@ -173,7 +159,6 @@ private slots:
 
     // Every control answers to its designed name, once: debug output and findChild tell them apart.
     void controlsAnswerToTheirDesignedNames() {
-        testing::Environment env;
         setup::FRMlogo& s = showScreen();
         const QStringList names = testing::controlNames(s.window.get());
         QCOMPARE(names.size(), 8 + 4 + setup::teamBoxes); // the single controls, Cmd, Team
@@ -189,7 +174,6 @@ private slots:
     // Focus starts on "시작"; Tab walks load, close, the ten boxes and back, past everything hidden or
     // disabled (the list, the editor, the delete button) and past what never takes the focus.
     void tabOrder() {
-        testing::Environment env;
         setup::FRMlogo& s = showScreen();
         QCOMPARE(QApplication::focusWidget(), s.Cmd(setup::CmdButton::Start));
         QList<QWidget*> expected{s.Cmd(setup::CmdButton::Load), s.Cmd(setup::CmdButton::Close)};
@@ -224,7 +208,6 @@ private slots:
     void start() {
         QFETCH(QList<int>, ticks);
         QFETCH(QStringList, teams);
-        testing::Environment env;
         game::Module1& g = game::state();
         g.Team_Name(9) = u("old");
         g.Team_Score(9) = 77;
@@ -250,7 +233,6 @@ private slots:
     // Nothing ticked and no board loaded: the start does nothing at all, also after coming back from a
     // board whose teams are still in the game state.
     void startWithNothingTicked() {
-        testing::Environment env;
         game::Module1& g = game::state();
         g.Team_Count = 2;
         g.Team_Name(0) = u("a");
@@ -262,21 +244,19 @@ private slots:
         QVERIFY(!screen().Team_Ready);
         QCOMPARE(g.Team_Count, 2);
         QCOMPARE(g.Max_Score, 900);
-        QCOMPARE(env.dialogs.messages, QStringList{});
+        QCOMPARE(env->dialogs.messages, QStringList{});
     }
 
     void closeEndsTheProgram() {
-        testing::Environment env;
         showScreen();
         press(setup::CmdButton::Close);
-        QCOMPARE(env.programEnded, 1);
+        QCOMPARE(env->programEnded, 1);
         screen().window->close(); // the title bar's close button
-        QCOMPARE(env.programEnded, 2);
+        QCOMPARE(env->programEnded, 2);
     }
 
     // A fresh screen each time it is shown: start-up captions, the flags cleared.
     void shownAgainAfterTheBoard() {
-        testing::Environment env;
         showScreen();
         tick(2);
         type(u("새이름"));
@@ -291,7 +271,6 @@ private slots:
     }
 
     void resetCaptions() {
-        testing::Environment env;
         game::Module1& g = game::state();
         g.Team_Name(3) = u("x");
         g.Team_Score(3) = 5;
@@ -323,7 +302,6 @@ private slots:
     void setTeam() {
         QFETCH(int, count);
         QFETCH(int, greyed);
-        testing::Environment env;
         game::Module1& g = game::state();
         g.Team_Count = static_cast<Int16>(count);
         for (int i = 0; i < game::teamSlots; ++i)
@@ -340,7 +318,6 @@ private slots:
 
     // A greyed box shows the tick of a ticked box, in grey on a grey square, not a part-filled square.
     void greyedTick() {
-        testing::Environment env;
         setup::FRMlogo& s = showScreen();
         s.Load_Busy = true; // no name editor for the tick
         platform::CheckBox* box = s.Team(0);
@@ -372,7 +349,6 @@ private slots:
     // ---- renaming ----
 
     void tickOpensTheEditorOverTheCaption() {
-        testing::Environment env;
         setup::FRMlogo& s = showScreen();
         tick(4);
         QVERIFY(s.Text1->isVisible());
@@ -409,7 +385,6 @@ private slots:
         QFETCH(QString, steps);
         QFETCH(QStringList, captions);
         QFETCH(bool, editorOpen);
-        testing::Environment env;
         setup::FRMlogo& s = showScreen();
         for (const QString& step : steps.split(u' ')) {
             if (step == u("e"))
@@ -436,7 +411,6 @@ private slots:
     }
     void enterPressesTheFocusedButton() {
         QFETCH(int, key);
-        testing::Environment env;
         setup::FRMlogo& s = showScreen();
         tick(2);
         enter();
@@ -454,7 +428,6 @@ private slots:
 
     // An empty caption ticked at the start is a team named "".
     void emptyNameStarts() {
-        testing::Environment env;
         setup::FRMlogo& s = showScreen();
         tick(1);
         s.Text1->clear();
@@ -467,7 +440,6 @@ private slots:
     // ---- saved boards ----
 
     void chooseABoard() {
-        testing::Environment env;
         putBoard(u("셋"), QByteArray("3;700;40\r\n\xB9\xCF\xC0\xBD;120\r\nb;-5\r\nc;0\r\n\r\n"));
         setup::FRMlogo& s = showScreen();
         tick(7); // ticked before the load, renamed: neither counts afterwards
@@ -498,7 +470,6 @@ private slots:
     }
 
     void threeTeamsAfterEight() {
-        testing::Environment env;
         putBoard(u("eight"), boardOf(8));
         putBoard(u("three"), boardOf(3));
         showScreen();
@@ -516,7 +487,6 @@ private slots:
 
     // A board file that can't be read leaves the count it had; its boxes grey with empty names.
     void chooseABoardWhoseFileIsGone() {
-        testing::Environment env;
         putBoard(u("x.scr"), boardOf(2)); // listed as "x", which names x.scr: not there
         game::state().Team_Count = 2;
         showScreen();
@@ -529,7 +499,6 @@ private slots:
     }
 
     void deleteWhileTheListIsShown() {
-        testing::Environment env;
         putBoard(u("a"), boardOf(2));
         putBoard(u("b"), boardOf(4));
         setup::FRMlogo& s = showScreen();
@@ -546,7 +515,7 @@ private slots:
         QVERIFY(!s.Team_Ready && !s.Data_Loaded && !s.Load_Busy);
         QCOMPARE(game::state().Save_Name, QString());
         QCOMPARE(game::state().Team_Count, 4); // the deleted board's; the next start sets it afresh
-        QCOMPARE(env.dialogs.messages, QStringList{});
+        QCOMPARE(env->dialogs.messages, QStringList{});
         press(setup::CmdButton::Load);
         QCOMPARE(listed(), QStringList{u("a")});
         // After the deletion a start needs a ticked box again.
@@ -557,7 +526,6 @@ private slots:
 
     // The board with the empty name, ".scr", is an empty entry that loads and deletes like any other.
     void theEmptyNamedBoard() {
-        testing::Environment env;
         putBoard(QString(), boardOf(2));
         setup::FRMlogo& s = showScreen();
         press(setup::CmdButton::Load);
@@ -569,11 +537,10 @@ private slots:
         press(setup::CmdButton::Delete);
         QVERIFY(!QFile::exists(platform::programFile(u(".scr"))));
         QVERIFY(!s.Cmd(setup::CmdButton::Delete)->isEnabled());
-        QCOMPARE(env.dialogs.messages, QStringList{});
+        QCOMPARE(env->dialogs.messages, QStringList{});
     }
 
     void keyboardChoosesToo() {
-        testing::Environment env;
         putBoard(u("k"), boardOf(1));
         putBoard(u("m"), boardOf(3));
         setup::FRMlogo& s = showScreen();
