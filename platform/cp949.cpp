@@ -32,7 +32,8 @@ public:
     }
     Iconv(const Iconv&) = delete;
     Iconv& operator=(const Iconv&) = delete;
-    bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+    // iconv_open's failure value is (iconv_t)-1: the cast is the interface's, not ours.
+    bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); } // NOLINT(performance-no-int-to-ptr)
 
     // Converts as much as it can; returns how many input bytes were used, and stops at the first
     // sequence it cannot convert (or that is cut off at the end).

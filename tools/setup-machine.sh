@@ -10,7 +10,7 @@ packages=(
     libqt6multimedia6 gstreamer1.0-plugins-base
     fonts-nanum fonts-nanum-extra            # stand-ins for 굴림 and HY견고딕
     clang-14 libclang-rt-14-dev              # the fuzzer (libFuzzer) and its sanitizer runtime
-    clang-format-14
+    clang-format-14 clang-tidy-14            # the format check and the static checks of test.sh
     dpkg-dev file desktop-file-utils         # building and checking the Debian package
     lintian appstream                        # judging it as Debian and software centres do
     qt6-websockets-dev libqrencode-dev       # the phone remote: its push channel and its QR code

@@ -1,6 +1,7 @@
 #include "formats.h"
 
 #include <QFile>
+#include <cstddef>
 
 #include <stdexcept>
 #include <string>
@@ -58,10 +59,11 @@ void putPaletteBgr0(QByteArray& out, const QRgb* colours, int count) {
 // Packs one bottom-up DIB plane: `valueAt` yields a value of `bits` bits for each pixel.
 template <typename F> QByteArray packRows(int width, int height, int bits, F valueAt) {
     const int rowBytes = paddedRowBytes(bits, width);
-    QByteArray out(rowBytes * height, '\0');
+    QByteArray out(static_cast<qsizetype>(rowBytes) * height, '\0');
     for (int row = 0; row < height; ++row) {
         const int y = height - 1 - row;
-        auto* dst = reinterpret_cast<unsigned char*>(out.data()) + row * rowBytes;
+        auto* dst =
+            reinterpret_cast<unsigned char*>(out.data()) + static_cast<std::ptrdiff_t>(row) * rowBytes;
         for (int x = 0; x < width; ++x) {
             const unsigned v = static_cast<unsigned>(valueAt(x, y)) & ((1u << bits) - 1u);
             const int bitPos = x * bits;

@@ -33,9 +33,9 @@ struct IndexedImage {
 // Maps every pixel of an image drawn without antialiasing to the palette entry of exactly the same
 // colour. Fully transparent pixels become transparentIndex. Throws if a colour is not in the palette,
 // which catches stray blending early instead of silently picking a "close" entry.
-IndexedImage indexExactly(const QImage& image, const Palette16& palette, int transparentIndex);
+IndexedImage indexExactly(const QImage& source, const Palette16& palette, int transparentIndex);
 
-QByteArray encodeBmp24(const QImage& image);
+QByteArray encodeBmp24(const QImage& source);
 QByteArray encodeIco4(const std::vector<IndexedImage>& images, const Palette16& palette);
 // Index 0 is black, 1 is white, kTransparent is outside the cursor.
 QByteArray encodeCur1(const IndexedImage& image, int hotX, int hotY);
