@@ -43,11 +43,11 @@ QString chooseProgramFolder(const ProgramPlace& place, const std::function<bool(
 }
 
 QString locateDataFile(const QString& name, const QString& folder, const QStringList& installedDataDirs) {
-    const QString own = folder + QLatin1Char('/') + name;
+    QString own = folder + QLatin1Char('/') + name;
     if (QFileInfo(own).isFile())
         return own;
     for (const QString& dir : installedDataDirs) {
-        const QString installed = dir + QLatin1Char('/') + name;
+        QString installed = dir + QLatin1Char('/') + name;
         if (QFileInfo(installed).isFile())
             return installed;
     }

@@ -16,7 +16,7 @@ using platform::skipOnError;
 namespace {
 // A board file is a few hundred bytes; reading stops well past anything the program writes, so a huge
 // file that merely ends in "scr" can't take the memory.
-constexpr qint64 boardFileLimit = 16 * 1024 * 1024;
+constexpr qint64 boardFileLimit = qint64{16} * 1024 * 1024;
 } // namespace
 
 // While the loaded board is put into the boxes, Load_Busy keeps the name editor shut: the boxes report
