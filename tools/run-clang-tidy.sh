@@ -10,7 +10,7 @@ cmake --preset dev >/dev/null
 cmake --build --preset dev >/dev/null
 log=$build/clang-tidy.log
 if ! run-clang-tidy-14 -p "$build" -quiet -j "$(nproc)" \
-    "^$(pwd)/(app|assets|bench|board|fuzz|game|platform|setup|tests)/" >"$log" 2>&1; then
+    "^$(pwd)/(app|assets|bench|board|fuzz|game|platform|remote|setup|tests)/" >"$log" 2>&1; then
     sed 's/\x1b\[[0-9;]*m//g' "$log" | grep -E "(warning|error):" | sort -u
     echo "clang-tidy: the findings above (whole output: $log)"
     exit 1
