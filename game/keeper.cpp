@@ -8,7 +8,7 @@ namespace game {
 
 namespace {
 // A kept game is a few hundred bytes; reading stops far beyond that.
-constexpr qint64 keptGameLimit = 1024 * 1024;
+constexpr qint64 keptGameLimit = qint64{1024} * 1024;
 
 QString keptGamePath() {
     return platform::programFile(QString::fromLatin1(keptGameFileName));

@@ -253,14 +253,14 @@ private slots:
             << twelve << 10 << 500 << 50 << QStringList{u("t0"), u("t1"), u("t2"), u("t3"), u("n10")}
             << QList<int>{0, 1, 2, 3};
         // Fields past the ones read cost nothing: millions of ";" are not split into millions of fields.
-        const QByteArray semicolons(16 * 1024 * 1024, ';');
+        const QByteArray semicolons(qsizetype{16} * 1024 * 1024, ';');
         QTest::newRow("16 MiB of \";\" after the first line's fields")
             << QByteArray("2;500;50" + semicolons + "\r\na;1\r\nb;2\r\n") << 2 << 500 << 50
             << QStringList{u("a"), u("b"), u("n2"), u("n3")} << QList<int>{1, 2, 1002, 1003};
         QTest::newRow("16 MiB of \";\" after a team's fields")
             << QByteArray("1;500;50\r\na;7" + semicolons + "\r\n") << 1 << 500 << 50
             << QStringList{u("a"), u("n1"), u("n2"), u("n3")} << QList<int>{7, 1001, 1002, 1003};
-        const QByteArray longName(16 * 1024 * 1024, 'a');
+        const QByteArray longName(qsizetype{16} * 1024 * 1024, 'a');
         QTest::newRow("a name longer than a text box holds keeps its first 32767 characters")
             << QByteArray("1;500;50\r\n" + longName + ";9\r\n") << 1 << 500 << 50
             << QStringList{QString(32767, u'a'), u("n1"), u("n2"), u("n3")}
