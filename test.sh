@@ -8,7 +8,7 @@ tools/setup-machine.sh
 # Formatting first: it takes a second and names the files to run clang-format-14 -i on.
 echo "== format"
 tools/check-format.sh
-# The static checks of .clang-tidy over the dev build's sources (about four minutes on two cores).
+# The static checks of .clang-tidy over the dev build's sources (about five minutes of two idle cores).
 echo "== clang-tidy"
 tools/run-clang-tidy.sh
 echo "== package"
